@@ -1,0 +1,39 @@
+# The two commands of the README: `make run` and `make test`.
+BUILD ?= build
+JOBS ?= $(shell nproc)
+CMAKE_FLAGS ?=
+
+.PHONY: run test deps build bench gallery soak test-sanitize clean
+
+deps:
+	@bash scripts/install-deps.sh
+
+$(BUILD)/Makefile: CMakeLists.txt
+	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
+
+build: deps $(BUILD)/Makefile
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	./$(BUILD)/walltest
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j 1
+
+bench: build
+	bash scripts/bench.sh $(BUILD)
+
+gallery: build
+	./$(BUILD)/tests/tst_gallery -platform offscreen $(CURDIR)/$(BUILD)/gallery || true
+	@echo "gallery written to $(BUILD)/gallery/"
+
+soak: build
+	bash scripts/soak.sh ./$(BUILD)/walltest $${SOAK_SECONDS:-600}
+
+test-sanitize: deps
+	cmake -S . -B build-sanitize -DWALLTEST_SANITIZE=ON -DWALLTEST_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
+	cmake --build build-sanitize -j $(JOBS)
+	cd build-sanitize && ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j 1 -LE e2e
+
+clean:
+	rm -rf $(BUILD) build-sanitize

@@ -1,0 +1,14 @@
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+
+// The renderer draws into QImage, which needs a GUI application for fonts.
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,14 @@
+#include "mainwindow.h"
+#include "startup.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    useDevicePixels();
+    QApplication app(argc, argv);
+    registerFontSubstitutions();
+    MainWindow w;
+    w.show();
+    return app.exec();
+}

@@ -1,0 +1,102 @@
+#include "mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include "dialog.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QtMath>
+
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent)
+    , ui(new Ui::MainWindow)
+{
+    ui->setupUi(this);
+    setWindowFlags(Qt::FramelessWindowHint);
+    ui->tabWidget->tabBar()->hide();
+
+    patternWindow = new dialog;
+    patternWindow->connectColorSource(this);
+
+    ui->stackedWidget->setCurrentIndex(1);
+
+    wireColorTable();
+    wireSolidGray();
+    wireScanSpecial();
+    wirePlacement();
+
+    setAttribute(Qt::WA_TranslucentBackground);
+    setGeometry(700, 500, 601, 302);
+    ui->pushButton_extend->setText(QStringLiteral(">"));
+    ui->label_12->hide();
+    pressCursorX = x();
+    pressCursorY = y();
+
+    initColorTableState();
+    initSolidGrayState();
+    initScanSpecialState();
+}
+
+MainWindow::~MainWindow()
+{
+    delete ui;
+    delete patternWindow;
+}
+
+void MainWindow::on_pushButton_close_clicked()
+{
+    close();
+    patternWindow->close();
+}
+
+void MainWindow::on_pushButton_closeall_clicked()
+{
+    close();
+    patternWindow->close();
+}
+
+void MainWindow::on_pushButton_opendlg_clicked()
+{
+    patternWindow->show();
+}
+
+void MainWindow::on_pushButton_closedlg_clicked()
+{
+    patternWindow->close();
+}
+
+void MainWindow::on_pushButton_p0_clicked() { ui->tabWidget->setCurrentIndex(0); }
+void MainWindow::on_pushButton_p1_clicked() { ui->tabWidget->setCurrentIndex(1); }
+void MainWindow::on_pushButton_p2_clicked() { ui->tabWidget->setCurrentIndex(2); }
+void MainWindow::on_pushButton_p3_clicked() { ui->tabWidget->setCurrentIndex(3); }
+void MainWindow::on_pushButton_p4_clicked() { ui->tabWidget->setCurrentIndex(4); }
+void MainWindow::on_pushButton_p5_clicked() { ui->tabWidget->setCurrentIndex(5); }
+
+void MainWindow::on_pushButton_selectpage_clicked()
+{
+    ui->stackedWidget->setCurrentIndex(ui->comboBox_page->currentIndex());
+    patternWindow->show();
+}
+
+// The panel is frameless and translucent: it paints its own white card and a
+// soft outline that fades outwards.
+void MainWindow::paintEvent(QPaintEvent *)
+{
+    QPainterPath card;
+    card.setFillRule(Qt::WindingFill);
+    card.addRect(5, 5, width() - 10, height() - 10);
+
+    QPainter painter(this);
+    painter.fillPath(card, QBrush(Qt::white));
+
+    QColor outline(0, 0, 0, 50);
+    for (int k = 0; k < 5; ++k) {
+        const int n = 5 - k;
+        QPainterPath path;
+        path.setFillRule(Qt::WindingFill);
+        path.addRect(n, n, width() - 2 * n, height() - 2 * n);
+        outline.setAlpha(static_cast<int>(150 - 50 * qSqrt(2.0 * k)));
+        painter.setPen(outline);
+        painter.drawPath(path);
+    }
+}

@@ -1,0 +1,115 @@
+#ifndef MAINWINDOW_H
+#define MAINWINDOW_H
+
+#include <QColor>
+#include <QMainWindow>
+#include <QString>
+#include <QVector>
+
+class dialog;
+namespace Ui { class MainWindow; }
+
+// The control panel: a frameless card with a start page and a main page whose
+// menu column selects six tabs of pattern controls. It owns the one
+// test-pattern window and drives it through its commands.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    Ui::MainWindow *form() const { return ui; }
+    dialog *testPatternWindow() const { return patternWindow; }
+
+signals:
+    void sendcolorlist(QVector<QColor>, int, int);
+
+public slots:
+    void on_pushButton_close_clicked();
+    void on_tableWidget_cellDoubleClicked(int row, int column);
+    void on_pushButton_closeall_clicked();
+    void on_pushButton_opendlg_clicked();
+    void on_pushButton_closedlg_clicked();
+    void on_pushButton_p0_clicked();
+    void on_pushButton_p1_clicked();
+    void on_pushButton_p2_clicked();
+    void on_pushButton_p3_clicked();
+    void on_pushButton_p4_clicked();
+    void on_pushButton_p5_clicked();
+    void on_pushButton_mincol_clicked();
+    void on_pushButton_addcol_clicked();
+    void on_pushButton_minrow_clicked();
+    void on_pushButton_addrow_clicked();
+    void on_pushButton_extend_clicked();
+    void on_pushButton_showcolbar_clicked();
+    void on_pushButton_filepath_clicked();
+    void on_checkBox_scale_stateChanged();
+    void on_spinBox_step_valueChanged(int value);
+    void on_horizontalSlider_x_valueChanged(int x);
+    void on_spinBox_x_valueChanged(int x);
+    void on_horizontalSlider_y_valueChanged(int y);
+    void on_spinBox_y_valueChanged(int y);
+    void on_horizontalSlider_width_valueChanged(int w);
+    void on_spinBox_width_valueChanged(int w);
+    void on_horizontalSlider_height_valueChanged(int h);
+    void on_spinBox_height_valueChanged(int h);
+    void on_spinBox_rectsize_valueChanged(int value);
+    void on_pushButton_square_toggled(bool state);
+    void on_pushButton_selectpage_clicked();
+    void setwh(int w, int h);
+    void setxy(int x, int y);
+    void configwh();
+    void setBGcolor(int);
+    void setGrayScale();
+    void setScanLine();
+    void setoverlay();
+    void setScanSpeed();
+    void setGraySpeed(int);
+    void setcontrasttest();
+    void setGaryBar();
+    void setGrayType();
+    void setSpecialTest();
+    void on_pushButton_dark_clicked();
+    void on_pushButton_shallow_clicked();
+    void on_pushButton_bgcol_clicked();
+    void on_pushButton_linecol_clicked();
+    void on_pushButton_scandirection_clicked();
+    void on_pushButton_fonttest_clicked();
+    void on_pushButton_usual_clicked();
+    void graystart();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    // Explicit connections and initial control states, one pair per tab file.
+    void wireColorTable();
+    void wireSolidGray();
+    void wireScanSpecial();
+    void wirePlacement();
+    void initColorTableState();
+    void initSolidGrayState();
+    void initScanSpecialState();
+    void sendScanLinesInfo();
+
+    Ui::MainWindow *ui = nullptr;
+    dialog *patternWindow = nullptr;
+    QColor pickedDarkColor = Qt::black;
+    QColor pickedLightColor = Qt::white;
+    QColor pickedBackgroundColor = Qt::black;
+    QColor pickedLineColor = Qt::white;
+    int stepSetting = 1;
+    int pressCursorX = 0;
+    int pressCursorY = 0;
+    int pressWindowX = 0;
+    int pressWindowY = 0;
+    int pressLocalX = -1;
+    int pressLocalY = -1;
+    QString chosenPicturePath;
+};
+
+#endif // MAINWINDOW_H

@@ -1,0 +1,107 @@
+#ifndef DIALOG_H
+#define DIALOG_H
+
+#include "patternstate.h"
+
+#include <QElapsedTimer>
+#include <QRandomGenerator>
+#include <QWidget>
+
+class QFileSystemWatcher;
+class QMenu;
+class QTimer;
+
+// The test-pattern window: a frameless top-level window that paints the
+// current test pattern from its state. The control panel drives it through
+// the commands below; the operator moves, sizes and steps it with the mouse
+// and keys (input.cpp).
+class dialog : public QWidget, public PatternState
+{
+    Q_OBJECT
+
+public:
+    explicit dialog(QWidget *parent = nullptr);
+    ~dialog() override;
+
+    // Commands: each stores its arguments and asks for a repaint.
+    void setMode(int mode);
+    void setSolidColor(const QColor &color);
+    void setColorBarLayout(bool autoSize, int cellWidth, int cellHeight, bool tile);
+    void setGrayRamp(int length, int reverse, int rotate, const QColor &dark, const QColor &light);
+    void setColorRampChart(int on, int direction);
+    void setScanTiming(int intervalMs, int step);
+    void setMovingSquare(bool on, int size);
+    void setScanDirection(int sign);
+    void setGrayBlockTest(int type, bool hideText);
+    void setSpecialPattern(int type, int cabinetWidth, int cabinetHeight);
+    void setPicture(const QString &path, bool fit);
+    void connectColorSource(QObject *panel);
+    QColor grayAdjusted(QColor color) const;
+
+    // Why the last picture given to setPicture cannot be shown; empty when it can.
+    QString pictureError() const { return pictureProblem; }
+
+    // Tests seed the moving square's random source to make its walk repeatable.
+    void seedRandom(quint32 seed) { random.seed(seed); }
+
+    QTimer *scanTimerForTest() const { return scanTimer; }
+    QTimer *autoGrayTimerForTest() const { return autoGrayTimer; }
+    QTimer *delayTimerForTest() const { return delayTimer; }
+    QTimer *clickTimerForTest() const { return clickTimer; }
+    QMenu *contextMenuForTest() const { return contextMenu; }
+
+signals:
+    void xychange(int, int);
+    void whchange(int, int);
+
+public slots:
+    void getColorInfo(QVector<QColor> color, int column, int row);
+    void getScanLinesInfo(int hor, int ver, int lr, int rl, int font, int square, QColor bg, QColor line, int w, int d);
+    void updateScan();
+    void updateRect();
+    void getGrayInfo(int value);
+    void getGraySpeed(int speed);
+    void getGaryBarInfo(int grayw, int start, int dis);
+    void autoGray();
+    void timeaddsecs();
+    void issingleclick();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    int drawSpeed();
+    void stepFont();
+    void stepScanOffset();
+    void updateClockTimer();
+    void reloadPicture();
+
+    // Press anchor of the last left press; valid only while anchorSet.
+    int pressX = 0;
+    int pressY = 0;
+    int pressWidth = 0;
+    int pressHeight = 0;
+    int pressGlobalX = 0;
+    int pressGlobalY = 0;
+    int pressLeft = 0;
+    int pressTop = 0;
+    bool anchorSet = false;
+    bool mousePressed = false;
+
+    QTimer *scanTimer = nullptr;
+    QTimer *autoGrayTimer = nullptr;
+    QTimer *delayTimer = nullptr;
+    QTimer *clickTimer = nullptr;
+    QMenu *contextMenu = nullptr;
+    QFileSystemWatcher *pictureWatcher = nullptr;
+    QElapsedTimer clockStart;
+    QRandomGenerator random;
+    QString pictureProblem;
+};
+
+#endif // DIALOG_H

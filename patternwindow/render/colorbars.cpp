@@ -1,0 +1,7 @@
+#include "render.h"
+
+#include <QPainter>
+
+void drawColorBars(QPainter &, PatternState &, const QRect &)
+{
+}

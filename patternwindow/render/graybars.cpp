@@ -1,0 +1,7 @@
+#include "render.h"
+
+#include <QPainter>
+
+void drawGrayBars(QPainter &, const PatternState &, const QRect &)
+{
+}

@@ -1,0 +1,7 @@
+#include "render.h"
+
+#include <QPainter>
+
+void drawGrayBlocks(QPainter &, const PatternState &, const QRect &)
+{
+}

@@ -1,0 +1,7 @@
+#include "render.h"
+
+#include <QPainter>
+
+void drawInfoOverlay(QPainter &, const PatternState &, const QRect &, const QPoint &)
+{
+}

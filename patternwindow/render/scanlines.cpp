@@ -1,0 +1,7 @@
+#include "render.h"
+
+#include <QPainter>
+
+void drawScanLines(QPainter &, const PatternState &, const QRect &)
+{
+}

@@ -1,0 +1,7 @@
+#include "render.h"
+
+#include <QPainter>
+
+void drawSpecial(QPainter &, const PatternState &, const QRect &)
+{
+}

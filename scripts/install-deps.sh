@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that walltest needs to build, run and test.
+# A no-op when all of them are present.
+set -euo pipefail
+
+packages=(
+    g++ cmake make pkg-config
+    qtbase5-dev qtbase5-dev-tools qttools5-dev-tools
+    libbenchmark-dev
+    xvfb xauth xdotool x11-utils imagemagick
+    fonts-noto-cjk fonts-liberation2 fonts-urw-base35
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$p")
+    fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+    exit 0
+fi
+
+echo "Installing: ${missing[*]}"
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then
+    SUDO="sudo"
+fi
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
