@@ -46,7 +46,8 @@ dialog::dialog(QWidget *parent)
             font.setFamily(family);
             font.setPointSize(4);
             font.setItalic(false);
-            font.setWeight(bold ? QFont::Bold : -1);
+            if (bold)
+                font.setWeight(QFont::Bold);
             testFonts.append(font);
         }
     }

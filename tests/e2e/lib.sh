@@ -1,0 +1,87 @@
+# Shared helpers for the end-to-end tests: sourced, not run.
+# Each test calls start_xvfb with a display number of its own, then
+# start_walltest; everything started is killed at exit.
+
+E2E_PIDS=()
+
+e2e_cleanup() {
+    for pid in "${E2E_PIDS[@]}"; do
+        kill "$pid" 2>/dev/null || true
+    done
+    wait 2>/dev/null || true
+}
+trap e2e_cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# start_xvfb NUMBER [WIDTHxHEIGHT]
+start_xvfb() {
+    local num=$1 size=${2:-1920x1080}
+    rm -f "/tmp/.X${num}-lock" "/tmp/.X11-unix/X${num}"
+    Xvfb ":${num}" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
+    E2E_PIDS+=($!)
+    export DISPLAY=":${num}"
+    for _ in $(seq 1 50); do
+        xdpyinfo >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    fail "Xvfb :${num} did not start"
+}
+
+# start_walltest BINARY [LOGFILE]: starts the program and waits for its panel.
+start_walltest() {
+    local binary=$1 log=${2:-/dev/null}
+    unset QT_QPA_PLATFORM
+    "$binary" >"$log" 2>&1 &
+    WALLTEST_PID=$!
+    E2E_PIDS+=($WALLTEST_PID)
+    PANEL_ID=$(wait_for_window MainWindow) || fail "the control panel did not appear"
+}
+
+# wait_for_window NAME: prints the id of the first visible window whose
+# WM_NAME or WM_CLASS matches NAME.
+wait_for_window() {
+    local name=$1 id
+    for _ in $(seq 1 100); do
+        id=$(xdotool search --onlyvisible --name "^${name}\$" 2>/dev/null | head -n 1)
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+
+# window_geometry ID: prints "X Y WIDTH HEIGHT" of a window, from xwininfo.
+window_geometry() {
+    xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4}
+                             /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w, h}'
+}
+
+# pixel X Y: prints the colour of one screen pixel as "R G B".
+pixel() {
+    import -window root -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null |
+        sed -n '2p' | sed -E 's/.*\(([0-9]+),([0-9]+),([0-9]+).*/\1 \2 \3/'
+}
+
+# screenshot FILE: the whole screen as PNG.
+screenshot() {
+    import -window root "$1"
+}
+
+# wait_for_pattern_window: prints the id of the visible test-pattern window.
+# It has no WM_NAME of its own, so it is found by class, apart from the panel.
+wait_for_pattern_window() {
+    local id
+    for _ in $(seq 1 100); do
+        for id in $(xdotool search --onlyvisible --class '^walltest$' 2>/dev/null); do
+            [ "$id" = "${PANEL_ID:-}" ] && continue
+            [ "$(xdotool getwindowname "$id")" = "MainWindow" ] && continue
+            echo "$id"
+            return 0
+        done
+        sleep 0.1
+    done
+    return 1
+}
