@@ -24,7 +24,7 @@ bench: build
 	bash scripts/bench.sh $(BUILD)
 
 gallery: build
-	./$(BUILD)/tests/tst_gallery -platform offscreen $(CURDIR)/$(BUILD)/gallery || true
+	QT_QPA_PLATFORM=offscreen ./$(BUILD)/walltest_gallery $(CURDIR)/$(BUILD)/gallery
 	@echo "gallery written to $(BUILD)/gallery/"
 
 soak: build

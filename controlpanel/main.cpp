@@ -6,6 +6,7 @@
 int main(int argc, char *argv[])
 {
     useDevicePixels();
+    skipOpenGL();
     QApplication app(argc, argv);
     registerFontSubstitutions();
     MainWindow w;

@@ -13,6 +13,14 @@ void useDevicePixels()
     QCoreApplication::setAttribute(Qt::AA_DisableHighDpiScaling);
 }
 
+void skipOpenGL()
+{
+    // Everything is painted with QPainter into the window's backing store;
+    // loading the GL stack would only add some 50 MB of resident memory.
+    if (qEnvironmentVariableIsEmpty("QT_XCB_GL_INTEGRATION"))
+        qputenv("QT_XCB_GL_INTEGRATION", "none");
+}
+
 void registerFontSubstitutions()
 {
     QFont::insertSubstitutions(QStringLiteral("Century Gothic"), { QStringLiteral("URW Gothic"), QStringLiteral("URW Gothic L") });

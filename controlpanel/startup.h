@@ -6,6 +6,9 @@
 // before the application object exists.
 void useDevicePixels();
 
+// The program never draws with OpenGL; keep the toolkit from loading it.
+void skipOpenGL();
+
 // Maps the Windows font families that the panel and the patterns name onto
 // the metric-compatible families a Debian system has.
 void registerFontSubstitutions();

@@ -78,6 +78,10 @@ private:
     int drawSpeed();
     void stepFont();
     void stepScanOffset();
+    void recordAnchor(const QPoint &pos);
+    void dragFromAnchor(const QPoint &pos);
+    Qt::CursorShape cursorShapeAt(const QPoint &pos) const;
+    bool fontTestShown() const;
     void updateClockTimer();
     void reloadPicture();
 

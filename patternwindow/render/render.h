@@ -25,4 +25,13 @@ void drawGrayBlocks(QPainter &painter, const PatternState &state, const QRect &r
 void drawSpecial(QPainter &painter, const PatternState &state, const QRect &rect);
 void drawInfoOverlay(QPainter &painter, const PatternState &state, const QRect &rect, const QPoint &cursor);
 
+// --- Scan-line, gray-block and special families: texts they draw ---
+// One line of the character test: prefix, the matched family and the size.
+QString fontTestText(int fontIndex, const QString &family, int pointSize);
+// The two-line label of a contrast-chart cell of gray level `level`.
+QString contrastLabel(int level);
+// The frame-delay clock's text, "mm:ss.zzz".
+QString clockText(const QTime &delayTime);
+// --- end of the scan-line, gray-block and special block ---
+
 #endif // RENDER_H

@@ -1,7 +1,127 @@
 #include "render.h"
 
+#include <QFontInfo>
+#include <QLine>
 #include <QPainter>
+#include <QVector>
 
-void drawScanLines(QPainter &, const PatternState &, const QRect &)
+#include <algorithm>
+
+namespace {
+enum ScanLineSet { ScanHorizontal, ScanVertical, ScanDiagonalLR, ScanDiagonalRL };
+}
+
+QString fontTestText(int fontIndex, const QString &family, int pointSize)
 {
+    // The two Chinese fonts get a Chinese prefix so the operator can read them.
+    const QString prefix = fontIndex <= 5 ? QStringLiteral("Font Test:") : QStringLiteral("字符测试:");
+    return prefix + family + QStringLiteral(" Size:") + QString::number(pointSize);
+}
+
+static void drawMovingSquare(QPainter &painter, const PatternState &state, const QRect &rect)
+{
+    painter.setBrush(Qt::black);
+    painter.drawRect(rect);
+    painter.setBrush(Qt::white);
+    painter.drawRect(state.squareX, state.squareY, state.squareWidth, state.squareHeight);
+}
+
+static void drawFontTest(QPainter &painter, const PatternState &state, const QRect &rect)
+{
+    if (state.fontIndex < 0 || state.fontIndex >= state.testFonts.size())
+        return;
+    const int height = rect.height();
+    QFont font = state.testFonts.at(state.fontIndex);
+    // The name shown is the family the system really matched, before any size change.
+    const QString family = QFontInfo(font).family();
+
+    painter.setPen(Qt::white);
+    for (int i = 0; i < 10; ++i) {
+        const int pointSize = 10 + 2 * i;
+        font.setPointSize(pointSize);
+        painter.setFont(font);
+        painter.drawText(QPoint(0, (i + 1) * height / 20 - 5), fontTestText(state.fontIndex, family, pointSize));
+    }
+
+    painter.setBrush(Qt::white);
+    painter.drawRect(0, height / 2, rect.width(), height / 2);
+
+    painter.setPen(Qt::black);
+    for (int i = 0; i < 10; ++i) {
+        const int pointSize = 10 + 2 * i;
+        font.setPointSize(pointSize);
+        painter.setFont(font);
+        painter.drawText(QPoint(0, (i + 1) * height / 20 + height / 2 - 5), fontTestText(state.fontIndex, family, pointSize));
+    }
+}
+
+static QVector<QLine> scanLineSet(const PatternState &state, const QRect &rect, ScanLineSet set)
+{
+    QVector<QLine> lines;
+    const int scanPitch = state.scanPitch;
+    if (scanPitch < 1)
+        return lines;
+    const int width = rect.width();
+    const int height = rect.height();
+    const int sign = state.scanDirection;
+    const int shift = sign * state.scanOffset;
+    const int half = (1 - sign) / 2;
+
+    switch (set) {
+    case ScanHorizontal:
+        for (int j = 0; j <= height / scanPitch; ++j) {
+            const int y = shift + scanPitch * (j + half);
+            lines.append(QLine(0, y, width, y));
+        }
+        break;
+    case ScanVertical:
+        for (int j = 0; j <= width / scanPitch; ++j) {
+            const int x = shift + scanPitch * (j + half);
+            lines.append(QLine(x, 0, x, height));
+        }
+        break;
+    case ScanDiagonalLR:
+    case ScanDiagonalRL: {
+        const int count = 4 * (std::max(width, height) / scanPitch) + 2;
+        lines.reserve(count);
+        for (int j = 0; j < count; ++j) {
+            const int c = shift + scanPitch * j;
+            if (set == ScanDiagonalLR)
+                lines.append(QLine(0, c - width, width, c));
+            else
+                lines.append(QLine(0, c, width, c - width));
+        }
+        break;
+    }
+    }
+    return lines;
+}
+
+static void drawLineSets(QPainter &painter, const PatternState &state, const QRect &rect)
+{
+    if (state.scanPitch < 1)
+        return;
+    painter.setPen(QPen(state.scanLineColor, state.scanLineWidth));
+    const std::pair<int, ScanLineSet> sets[] = { { state.scanHorizontal, ScanHorizontal },
+                                                 { state.scanVertical, ScanVertical },
+                                                 { state.scanDiagonalLR, ScanDiagonalLR },
+                                                 { state.scanDiagonalRL, ScanDiagonalRL } };
+    for (const auto &set : sets) {
+        if (set.first)
+            painter.drawLines(scanLineSet(state, rect, set.second));
+    }
+}
+
+void drawScanLines(QPainter &painter, const PatternState &state, const QRect &rect)
+{
+    painter.setBrush(state.scanBackground);
+    painter.setPen(Qt::black);
+    painter.drawRect(rect);
+
+    if (state.movingSquare)
+        drawMovingSquare(painter, state, rect);
+    else if (state.fontTest)
+        drawFontTest(painter, state, rect);
+    else
+        drawLineSets(painter, state, rect);
 }

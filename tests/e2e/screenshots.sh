@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Screenshots of the real panel for a person to look at: the start page, then
+# the widened main page on each of the six tabs. Nothing is compared pixel by
+# pixel; the run fails only if the program dies or a screenshot is missing.
+# Usage: bash screenshots.sh <path-to-walltest> <artifact-dir>
+set -u
+. "$(dirname "$0")/lib.sh"
+
+binary=$1
+artifacts=${2:-/tmp/walltest-e2e}/screenshots
+mkdir -p "$artifacts"
+rm -f "$artifacts"/*.png
+
+start_xvfb 75
+start_walltest "$binary" "$artifacts/walltest.log"
+
+alive() {
+    kill -0 "$WALLTEST_PID" 2>/dev/null || fail "walltest died ($1); see $artifacts/walltest.log"
+}
+
+# shoot NAME: the panel alone, cropped from the screen at its current size.
+shoot() {
+    sleep 0.5
+    alive "before screenshot $1"
+    local x y w h
+    read -r x y w h < <(window_geometry "$PANEL_ID")
+    import -window root -crop "${w}x${h}+${x}+${y}" +repage "$artifacts/$1.png" 2>/dev/null
+    [ -s "$artifacts/$1.png" ] || fail "screenshot $1 is missing"
+    echo "saved $artifacts/$1.png (${w}x${h})"
+}
+
+# click_at X Y W H: clicks the centre of a widget placed at X,Y with size W x H.
+click_at() {
+    xdotool mousemove $(($1 + $3 / 2)) $(($2 + $4 / 2)) click 1
+    sleep 0.3
+    alive "after a click at $1,$2"
+}
+
+read -r panel_x panel_y _ _ < <(window_geometry "$PANEL_ID")
+# Both pages of the stacked widget sit at 6,-16 in the panel.
+page_x=$((panel_x + 6))
+page_y=$((panel_y - 16))
+
+shoot start-page
+
+# "START", then ">" to widen the panel over its placement controls.
+click_at $((page_x + 260)) $((page_y + 200)) 71 21
+click_at $((page_x + 559)) $((page_y + 281)) 31 31
+# Off the controls, so no button shows its hover state.
+xdotool mousemove $((panel_x + 300)) $((panel_y + 400))
+
+# The menu buttons pushButton_p0 to pushButton_p5, 91 x 21, 40 pixels apart.
+for tab in 0 1 2 3 4 5; do
+    click_at $((page_x + 16)) $((page_y + 65 + 40 * tab)) 91 21
+    xdotool mousemove $((panel_x + 300)) $((panel_y + 400))
+    shoot "main-page-tab$((tab + 1))"
+done
+
+import -window root "$artifacts/screen.png" 2>/dev/null
+alive "at the end"
+echo "PASS: start page and six tabs saved in $artifacts"

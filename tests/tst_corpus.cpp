@@ -1,0 +1,103 @@
+// Hundreds of broken pictures through the custom-picture path: no crash, no
+// hang, a message naming the file for every unreadable one, and the window's
+// other settings untouched.
+#include "dialog.h"
+#include "render.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QPainter>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestCorpus : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void everyBrokenPictureIsRefusedCleanly();
+
+private:
+    QTemporaryDir workDir;
+    QString corpusDir;
+};
+
+static QImage seedPicture(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, qRgb(x * 255 / width, y * 255 / height, (x * y) % 256));
+    return image;
+}
+
+void TestCorpus::initTestCase()
+{
+    QVERIFY(workDir.isValid());
+    const QString seeds = workDir.filePath("seeds");
+    corpusDir = workDir.filePath("corpus");
+    QDir().mkpath(seeds);
+    QVERIFY(seedPicture(64, 48).save(seeds + "/small.png"));
+    QVERIFY(seedPicture(200, 120).save(seeds + "/wide.png"));
+    QVERIFY(seedPicture(64, 48).save(seeds + "/small.jpg", "JPG", 90));
+    QVERIFY(seedPicture(160, 90).save(seeds + "/wide.jpg", "JPG", 60));
+    QVERIFY(seedPicture(40, 30).save(seeds + "/small.bmp"));
+
+    const QString script = QDir(qEnvironmentVariable("WALLTEST_TESTDATA")).filePath("../../scripts/make-corpus.py");
+    QVERIFY2(QFileInfo::exists(script), qPrintable(script));
+    QProcess maker;
+    maker.start("python3", { script, seeds, corpusDir });
+    QVERIFY(maker.waitForFinished(60000));
+    QCOMPARE(maker.exitCode(), 0);
+    QVERIFY2(QDir(corpusDir).count() > 300, qPrintable(QString::number(QDir(corpusDir).count())));
+}
+
+void TestCorpus::everyBrokenPictureIsRefusedCleanly()
+{
+    dialog window;
+    window.setGeometry(10, 20, 120, 90);
+    window.setSolidColor(QColor(10, 20, 30));
+    window.setMode(Special);
+    window.setSpecialPattern(3, 216, 216);
+
+    const QFileInfoList entries = QDir(corpusDir).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+    int refused = 0;
+    int shown = 0;
+    for (const QFileInfo &entry : entries) {
+        const QString path = entry.absoluteFilePath();
+        QElapsedTimer clock;
+        clock.start();
+        window.setPicture(path, entry.fileName().contains("flip"));
+        QVERIFY2(clock.elapsed() < 3000, qPrintable(path));
+
+        if (window.picture.isNull()) {
+            ++refused;
+            QVERIFY2(!window.pictureError().isEmpty(), qPrintable(path));
+            QVERIFY2(window.pictureError().contains(entry.fileName()), qPrintable(window.pictureError()));
+            QVERIFY2(!entry.fileName().startsWith("valid "), qPrintable(path));
+        } else {
+            ++shown;
+            QVERIFY(window.pictureError().isEmpty());
+            QVERIFY(window.picture.width() <= 16384 && window.picture.height() <= 16384);
+        }
+
+        QImage frame(120, 90, QImage::Format_ARGB32_Premultiplied);
+        QPainter painter(&frame);
+        renderFrame(painter, window, frame.rect(), QPoint(0, 0));
+        painter.end();
+        if (window.picture.isNull())
+            QCOMPARE(QColor(frame.pixel(2, 2)), QColor(10, 20, 30));
+
+        QCOMPARE(window.geometry(), QRect(10, 20, 120, 90));
+        QCOMPARE(window.mode, int(Special));
+        QCOMPARE(window.specialType, 3);
+        QCOMPARE(window.solidColor, QColor(10, 20, 30));
+    }
+    qInfo("%d pictures refused, %d shown", refused, shown);
+    QVERIFY(refused > 200);
+}
+
+QTEST_MAIN(TestCorpus)
+#include "tst_corpus.moc"
