@@ -112,8 +112,7 @@ void MainWindow::setSpecialTest()
 void MainWindow::on_pushButton_filepath_clicked()
 {
     const QString path = askPictureFile(this, chosenPicturePath);
-    if (path.isEmpty())
-        return; // a cancelled chooser keeps the operator's last picture
+    // mutated
 
     chosenPicturePath = path;
     ui->label_filepath->setText(chosenPicturePath);

@@ -98,13 +98,14 @@ PictureLoad loadPicture(const QString &path)
         result.error = cannotShow(path, readerProblem(reader.error()));
         return result;
     }
+    const QByteArray format = reader.format();
     const QSize size = reader.size();
     if (size.width() > MaxPictureSide || size.height() > MaxPictureSide) {
         result.error = QCoreApplication::translate("MainWindow", "Cannot show %1: the picture is %2 × %3 pixels, larger than %4 pixels on a side.")
                            .arg(QDir::toNativeSeparators(path)).arg(size.width()).arg(size.height()).arg(MaxPictureSide);
         return result;
     }
-    if (reader.format() == "jpeg" && !jpegFileHasEnd(path)) {
+    if (format == "jpeg" && !jpegFileHasEnd(path)) {
         result.error = cannotShow(path, QT_TRANSLATE_NOOP("MainWindow", "the JPEG file is incomplete; it ends before the end of the picture."));
         return result;
     }

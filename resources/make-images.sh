@@ -80,8 +80,10 @@ pixel_art scroll-left.png 200 200 15 15 "$GRAY" "$(triangle_left 8 4 4)"
 pixel_art scroll-down.png 200 202 15 15 "$GRAY" "$(triangle_down 4 6 4)"
 pixel_art scroll-up.png 200 202 15 15 "$GRAY" "$(triangle_up 4 8 4)"
 
-# The page list's drop-down arrow: a small gray triangle.
-pixel_art combo-down.png 128 128 16 16 "$GRAY" "$(triangle_down 4 6 4)"
+# The page list's drop-down arrow. Its style sheet gives it no size, so it is
+# drawn unscaled, centred on the 20 pixel drop-down button: a small triangle
+# in the middle of a transparent canvas.
+pixel_art combo-down.png 128 128 128 128 "$GRAY" "$(triangle_down 59 62 5)"
 
 # squares WIDTH HEIGHT COLS ROWS PITCH_X PITCH_Y SIDE COLOUR-FUNCTION
 # Draws a grid of square cabinets; the function maps column and row to a
@@ -99,15 +101,14 @@ cabinets() {
     echo "$draw"
 }
 
-# The main page's emblem, beside "MENU". Its left column lies partly outside
-# the page, so it is drawn pale: a wall that fades in from the edge.
+# The main page's emblem, beside "MENU": four cabinets, one lit. The label
+# reaches 10 pixels past the page's left edge, so the left part of the
+# picture is never seen and the cabinets sit right of it, clear of the top.
 emblem_colour() {
-    if [ "$1" -eq 0 ]; then echo "$LIGHT3"
-    elif [ "$1" -eq 2 ] && [ "$2" -eq 0 ]; then echo "$ORANGE"
-    else echo "$GRAY"; fi
+    if [ "$1" -eq 1 ] && [ "$2" -eq 0 ]; then echo "$ORANGE"; else echo "$GRAY"; fi
 }
 convert -size 2362x2069 xc:none +antialias \
-    -draw "$(cabinets 3 3 191 44 690 690 600 emblem_colour)" tmp.png
+    -draw "$(cabinets 2 2 822 294 800 800 680 emblem_colour)" tmp.png
 save tmp.png emblem.png
 
 # The extension area's background, behind the placement controls: a very
@@ -141,13 +142,12 @@ convert -size 505x719 xc:none +antialias \
 save tmp.png side.png
 
 # The main page's corner: a staircase of pale cabinets rising from the
-# bottom left, under the menu buttons.
+# bottom left, under the menu buttons, so kept pale.
 corner_colour() {
     local depth=$(( $2 - $1 ))
     if [ "$depth" -lt 0 ]; then echo none
-    elif [ "$depth" -eq 0 ]; then echo "$LIGHT1"
-    elif [ "$depth" -le 2 ]; then echo "$LIGHT2"
-    else echo "$LIGHT3"; fi
+    elif [ "$depth" -ge 3 ]; then echo "$LIGHT2"
+    else local level=$(( 248 - 3 * depth )); echo "rgb($level,$level,$(( level + 1 )))"; fi
 }
 convert -size 974x974 xc:none +antialias \
     -draw "$(cabinets 6 6 12 12 162 162 138 corner_colour)" tmp.png

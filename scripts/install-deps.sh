@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    g++ cmake make pkg-config python3
+    g++ cmake make pkg-config python3 bc
     qtbase5-dev qtbase5-dev-tools qttools5-dev-tools
     libbenchmark-dev
     xvfb xauth xdotool x11-utils imagemagick

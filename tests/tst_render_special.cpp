@@ -50,13 +50,19 @@ int countPixels(const QImage &image, const QRect &area, QRgb color)
     return count;
 }
 
-// The expected clock: the text alone, drawn on the base colour.
-QImage clockOnBase(int width, int height, const QRect &cell, int pointSize, const QString &text)
+// The expected clock drawn on the base colour, the cabinet's outline first.
+// The painter's steps follow the renderer's, as the toolkit blends text
+// differently after an outlined rectangle.
+QImage clockOnBase(int width, int height, const QRect &cell, int pointSize, const QString &text, bool outline = false)
 {
     QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
-    image.fill(base);
     QPainter painter(&image);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(base));
+    painter.drawRect(image.rect());
     painter.setPen(Qt::white);
+    if (outline)
+        painter.drawRect(cell);
     painter.setFont(QFont(QStringLiteral("Century Gothic"), pointSize));
     painter.drawText(cell, Qt::AlignCenter, text);
     return image;
@@ -143,9 +149,10 @@ void RenderSpecialTest::grayBlockLabelsStandAboveTheirCells()
     const int labelX = 52 + 120 * column;
     const int cellTop = 10 + 67 * row;
     const QRect band(8 + 120 * column, cellTop - 10, 120, 10);
-    QVERIFY(countPixels(shown, QRect(labelX, cellTop - 10, 12, 10), white) > 3);
-    QCOMPARE(countPixels(shown, QRect(band.left(), band.top(), labelX - band.left(), 10), white), 0);
-    QCOMPARE(countPixels(hidden, band, black), band.width() * band.height());
+    const QRect beforeLabel(band.left(), band.top(), labelX - band.left(), 10);
+    QVERIFY(countPixels(shown, QRect(labelX, cellTop - 10, 12, 10), black) < 12 * 10 - 5);
+    QCOMPARE(countPixels(shown, beforeLabel, black), beforeLabel.width() * beforeLabel.height());
+    QCOMPARE(countPixels(hidden, band, black), (band & hidden.rect()).width() * band.height());
 }
 
 void RenderSpecialTest::grayBlocksNeedMoreThan100Pixels()
@@ -170,7 +177,7 @@ void RenderSpecialTest::brightContrastChartGeometry_data()
     QTest::newRow("grid line x = 200 between rows 0 and 1") << QPoint(200, 272) << black;
     QTest::newRow("grid line x = 1720 below the last row") << QPoint(1720, 1075) << black;
     QTest::newRow("white beside a grid line") << QPoint(201, 272) << white;
-    QTest::newRow("white right of the last cell") << QPoint(1900, 100) << white;
+    QTest::newRow("white right of the last cell") << QPoint(1912, 100) << white;
     QTest::newRow("no grid line at x = 1910") << QPoint(1910, 272) << white;
 }
 
@@ -216,8 +223,8 @@ void RenderSpecialTest::darkContrastLabelIsWhite()
     // Level 80 is row 3, column 9: (1720, 811, 190, 260); its centre is y = 941.
     const QRect upperLine(1720, 901, 190, 40);
     const QRect lowerLine(1720, 941, 190, 40);
-    QCOMPARE(countPixels(image, upperLine, white) > 20, !hideText);
-    QCOMPARE(countPixels(image, lowerLine, white) > 20, !hideText);
+    QCOMPARE(countPixels(image, upperLine, gray(80)) < 190 * 40 - 20, !hideText);
+    QCOMPARE(countPixels(image, lowerLine, gray(80)) < 190 * 40 - 20, !hideText);
     QCOMPARE(image.pixel(1725, 820), gray(80));
 
     if (hideText)
@@ -282,14 +289,12 @@ void RenderSpecialTest::cabinetClockDrawsOneClockPerCabinet()
     QCOMPARE(image.pixel(1919, 1079), base);
     QCOMPARE(image.pixel(1919, 1078), base);
 
-    const QImage cell = clockOnBase(215, 215, QRect(-1, -1, 216, 216), 21, QStringLiteral("00:03.021"));
+    const QImage cell = clockOnBase(217, 217, QRect(0, 0, 216, 216), 21, QStringLiteral("00:03.021"), true);
     int clocks = 0;
     for (int x = 0; x < 1920; x += 216) {
         for (int y = 0; y < 1080; y += 216) {
             const QRect inside = QRect(x + 1, y + 1, 215, 215) & image.rect();
-            const QImage a = image.copy(inside), b = cell.copy(0, 0, inside.width(), inside.height());
-            if (a != b && x == 0 && y == 0) { a.save("/tmp/renderB/a.png"); b.save("/tmp/renderB/b.png"); }
-            clocks += a == b;
+            clocks += image.copy(inside) == cell.copy(1, 1, inside.width(), inside.height());
         }
     }
     QCOMPARE(clocks, 45);

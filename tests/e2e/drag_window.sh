@@ -27,6 +27,19 @@ expect_geometry() {
     fail "$what: window at '$got', expected '$want'"
 }
 
+# wait_for_pattern_window: prints the id of the program's visible window that
+# is not the panel. Its WM_NAME is empty (only _NET_WM_NAME reads "walltest"),
+# so a search by name does not find it.
+wait_for_pattern_window() {
+    local id
+    for _ in $(seq 1 100); do
+        id=$(xdotool search --onlyvisible --pid "$WALLTEST_PID" 2>/dev/null | grep -vx "$PANEL_ID" | head -n 1 || true)
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+
 # page_point X Y W H: prints the global centre of a widget placed at X, Y with
 # size W x H on the panel's main page.
 page_point() {
@@ -68,7 +81,7 @@ expect_geometry "$PANEL_ID" "700 500 601 302" "panel at start"
 
 # "START" on the start page (page_4 shares the page offset).
 click_at $((700 + PAGE_DX + 260 + 35)) $((500 + PAGE_DY + 200 + 10))
-DLG_ID=$(wait_for_window walltest) || fail "the test-pattern window did not appear"
+DLG_ID=$(wait_for_pattern_window) || fail "the test-pattern window did not appear"
 expect_geometry "$DLG_ID" "0 0 500 500" "test-pattern window at start"
 
 click_at $(page_point 559 281 31 31)

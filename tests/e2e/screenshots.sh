@@ -40,6 +40,9 @@ read -r panel_x panel_y _ _ < <(window_geometry "$PANEL_ID")
 # Both pages of the stacked widget sit at 6,-16 in the panel.
 page_x=$((panel_x + 6))
 page_y=$((panel_y - 16))
+# The tab pages start at the tab widget's top-left, its tab bar being hidden.
+tab_x=$((page_x + 110))
+tab_y=$((page_y + 35))
 
 shoot start-page
 
@@ -52,6 +55,12 @@ xdotool mousemove $((panel_x + 300)) $((panel_y + 400))
 # The menu buttons pushButton_p0 to pushButton_p5, 91 x 21, 40 pixels apart.
 for tab in 0 1 2 3 4 5; do
     click_at $((page_x + 16)) $((page_y + 65 + 40 * tab)) 91 21
+    if [ "$tab" = 1 ]; then
+        # Enough columns and rows for both scroll bars of the colour table,
+        # so their arrows show.
+        for _ in 1 2 3 4 5 6 7 8; do click_at $((tab_x + 390)) $((tab_y + 30)) 21 21; done
+        for _ in 1 2 3 4; do click_at $((tab_x + 40)) $((tab_y + 50)) 21 21; done
+    fi
     xdotool mousemove $((panel_x + 300)) $((panel_y + 400))
     shoot "main-page-tab$((tab + 1))"
 done

@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# Makes the README's pictures from the real program under Xvfb: the widened
+# control panel and three patterns of the test-pattern window.
+# Usage: bash docs/make-screenshots.sh [path-to-walltest]   (default build/walltest)
+# Needs Xvfb, xdotool and ImageMagick (scripts/install-deps.sh installs them).
+set -u
+root=$(cd "$(dirname "$0")/.." && pwd)
+. "$root/tests/e2e/lib.sh"
+
+binary=${1:-$root/build/walltest}
+images=$root/docs/images
+mkdir -p "$images"
+
+start_xvfb 79
+start_walltest "$binary" /dev/null
+
+read -r panel_x panel_y _ _ < <(window_geometry "$PANEL_ID")
+# Both pages of the stacked widget sit at 6,-16 in the panel; the tab pages
+# start at the tab widget's top-left (110,35 on the main page).
+page_x=$((panel_x + 6))
+page_y=$((panel_y - 16))
+tab_x=$((page_x + 110))
+tab_y=$((page_y + 35))
+
+# click_at X Y W H: clicks the centre of a widget placed at X,Y with size W x H.
+click_at() {
+    xdotool mousemove $(($1 + $3 / 2)) $(($2 + $4 / 2)) click 1
+    sleep 0.3
+    kill -0 "$WALLTEST_PID" 2>/dev/null || fail "walltest died"
+}
+
+# menu N: the menu button of tab N (1 to 6).
+menu() {
+    click_at "$page_x" $((page_y + 65 + 40 * ($1 - 1))) 91 21
+}
+
+# Park the cursor over the desktop, away from every button and window.
+park() {
+    xdotool mousemove 1500 100
+    sleep 0.7
+}
+
+# The panel without its shadow, which has no desktop to fall on under Xvfb.
+shoot_panel() {
+    local x y w h
+    read -r x y w h < <(window_geometry "$PANEL_ID")
+    import -window root -crop "$((w - 10))x$((h - 10))+$((x + 5))+$((y + 5))" +repage -strip "$images/$1"
+    echo "wrote docs/images/$1"
+}
+
+# The test-pattern window, 500 x 500 at 0,0.
+shoot_pattern() {
+    import -window root -crop 500x500+0+0 +repage -strip "$images/$1"
+    echo "wrote docs/images/$1"
+}
+
+click_at $((page_x + 260)) $((page_y + 200)) 71 21    # START
+click_at $((page_x + 559)) $((page_y + 281)) 31 31    # ">" widens the panel
+park
+shoot_panel panel.png
+
+menu 2
+click_at $((tab_x + 350)) $((tab_y + 140)) 81 23      # 常用色度条, the common colour bars
+park
+shoot_pattern pattern-colour-bars.png
+
+menu 3
+click_at $((tab_x + 220)) $((tab_y + 190)) 71 31      # 彩色+渐变, colours over gray ramps
+park
+shoot_pattern pattern-colour-gradient.png
+
+menu 6
+click_at $((tab_x + 40)) $((tab_y + 160)) 81 61       # 黑底方格圆圈, grid and circles
+park
+shoot_pattern pattern-grid-circles.png
