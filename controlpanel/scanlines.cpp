@@ -34,7 +34,7 @@ void MainWindow::setScanLine()
 {
     // An exclusive group refuses to uncheck its checked button; the moment of
     // non-exclusivity lets any change of the lines switch both tests off.
-    // mutated
+    ui->buttonGroup_11->setExclusive(false);
     ui->pushButton_fonttest->setChecked(false);
     ui->pushButton_square->setChecked(false);
     ui->buttonGroup_11->setExclusive(true);

@@ -112,7 +112,8 @@ void MainWindow::setSpecialTest()
 void MainWindow::on_pushButton_filepath_clicked()
 {
     const QString path = askPictureFile(this, chosenPicturePath);
-    // mutated
+    if (path.isEmpty())
+        return; // a cancelled chooser keeps the operator's last picture
 
     chosenPicturePath = path;
     ui->label_filepath->setText(chosenPicturePath);

@@ -65,7 +65,7 @@ void dialog::mouseMoveEvent(QMouseEvent *event)
 {
     // The right-click menu swallows its release, so a held flag alone would
     // let plain moves drag afterwards; the left button must really be down.
-    if (mousePressed)
+    if (mousePressed && anchorSet && (event->buttons() & Qt::LeftButton))
         dragFromAnchor(event->pos());
     setCursor(cursorShapeAt(event->pos()));
     update();

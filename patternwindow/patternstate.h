@@ -78,6 +78,26 @@ struct PatternState
     int squareHeight = 10;
     int squareDx = 0;
     int squareDy = 0;
+
+    // ---- Renderer cache of the gray-bar painter (render/grayramps.cpp) ----
+    // The ball's radial gradient costs many plain fills to draw, so it is
+    // drawn once and copied on later paints until the window size, the ramp
+    // colours or the target's pixel format change. Not part of the pattern:
+    // no command reads or writes it.
+    mutable QImage ballImage;
+    mutable QString ballKey;
+
+    // ---- Renderer caches of the scan-line, gray-block and special painters ----
+    // (render/scanspecialframes.cpp and its users). What stays the same from
+    // paint to paint is drawn once and copied until the state or the size it
+    // was drawn for changes; the key names that state. Not part of the
+    // pattern: no command reads or writes them.
+    mutable QImage keptFrame;           // a whole static frame before the information text
+    mutable QString keptFrameKey;
+    mutable QImage keptClockCell;       // one cabinet of the cabinet clock
+    mutable QString keptClockCellKey;
+    mutable QImage keptPicture;         // the custom picture ready to copy, scaled when fitted
+    mutable QString keptPictureKey;
 };
 
 #endif // PATTERNSTATE_H

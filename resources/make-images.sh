@@ -85,9 +85,9 @@ pixel_art scroll-up.png 200 202 15 15 "$GRAY" "$(triangle_up 4 8 4)"
 # in the middle of a transparent canvas.
 pixel_art combo-down.png 128 128 128 128 "$GRAY" "$(triangle_down 59 62 5)"
 
-# squares WIDTH HEIGHT COLS ROWS PITCH_X PITCH_Y SIDE COLOUR-FUNCTION
-# Draws a grid of square cabinets; the function maps column and row to a
-# colour (or "none" to leave the cell empty).
+# cabinets COLS ROWS X0 Y0 PITCH_X PITCH_Y SIDE COLOUR-FUNCTION
+# Prints the drawing commands for a grid of square cabinets; the function
+# maps column and row to a colour (or "none" to leave the cell empty).
 cabinets() {
     local cols=$1 rows=$2 x0=$3 y0=$4 pitch_x=$5 pitch_y=$6 side=$7 colour_of=$8 draw="" c r colour
     for (( r = 0; r < rows; r++ )); do

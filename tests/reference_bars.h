@@ -152,11 +152,11 @@ inline void renderFrame(QPainter &painter, PatternState &state, const QRect &rec
     painter.setPen(Qt::NoPen);
     painter.drawRect(rect);
     if (state.mode == ColorBars)
-        drawColorBars(painter, state, rect);
+        reference::drawColorBars(painter, state, rect);
     else if (state.mode == GrayBars)
-        drawGrayBars(painter, state, rect);
+        reference::drawGrayBars(painter, state, rect);
     if (state.infoVisible)
-        drawInfoOverlay(painter, state, rect, cursor);
+        reference::drawInfoOverlay(painter, state, rect, cursor);
 }
 
 } // namespace reference

@@ -78,14 +78,12 @@ private slots:
     void init();
     void cleanup();
 
-    void startsUneditableWithSendButtonHidden();
     void minusOnSingleCellWarnsAndStillSends_data();
     void minusOnSingleCellWarnsAndStillSends();
     void resizeSendsRowMajorWithWhiteNewCells_data();
     void resizeSendsRowMajorWithWhiteNewCells();
     void presetReplacesTable();
-    void automaticModeIgnoresSizeControls();
-    void manualModeSendsSizeControls();
+    void sizeModes();
     void doubleClickedCellTakesChosenColour();
     void cancelledCellDialogChangesNothing();
 
@@ -143,15 +141,6 @@ void TestColorTable::fillTable(int rows, int columns)
             table->setItem(r, c, item);
         }
     }
-}
-
-void TestColorTable::startsUneditableWithSendButtonHidden()
-{
-    QCOMPARE(table->editTriggers(), QAbstractItemView::NoEditTriggers);
-    QVERIFY(ui->pushButton_showcolbar->isHidden());
-    QVERIFY(!ui->radioButton_auto->isEnabled());
-    QVERIFY(!ui->radioButton_manual->isEnabled());
-    QVERIFY(table->item(0, 0) == nullptr);
 }
 
 void TestColorTable::minusOnSingleCellWarnsAndStillSends_data()
@@ -243,32 +232,11 @@ void TestColorTable::presetReplacesTable()
     QCOMPARE(window->mode, int(ColorBars));
 }
 
-void TestColorTable::automaticModeIgnoresSizeControls()
+void TestColorTable::sizeModes()
 {
+    QVERIFY(!ui->radioButton_manual->isEnabled());
     click(ui->pushButton_usual);
     click(ui->radioButton_manual);
-    ui->spinBox_barwid->setValue(300);
-    ui->spinBox_barhei->setValue(90);
-    ui->checkBox->setChecked(true);
-    click(ui->radioButton_auto);
-    QVERIFY(!ui->spinBox_barwid->isEnabled());
-    QVERIFY(!ui->spinBox_barhei->isEnabled());
-    QVERIFY(!ui->checkBox->isEnabled());
-
-    window->setMode(Solid);
-    click(ui->pushButton_addcol);
-    QCOMPARE(window->mode, int(ColorBars));
-    QCOMPARE(window->autoCellSize, true);
-    QCOMPARE(window->cellWidth, 0);
-    QCOMPARE(window->cellHeight, 0);
-    QCOMPARE(window->tileColorBars, false);
-}
-
-void TestColorTable::manualModeSendsSizeControls()
-{
-    click(ui->pushButton_usual);
-    click(ui->radioButton_manual);
-    QVERIFY(ui->spinBox_barwid->isEnabled());
     ui->spinBox_barwid->setValue(1080);
     ui->spinBox_barhei->setValue(45);
     click(ui->checkBox);
@@ -276,6 +244,18 @@ void TestColorTable::manualModeSendsSizeControls()
     QCOMPARE(window->cellWidth, 1080);
     QCOMPARE(window->cellHeight, 45);
     QCOMPARE(window->tileColorBars, true);
+
+    // Automatic mode sends 0, 0 and no tiling whatever the controls show.
+    click(ui->radioButton_auto);
+    QVERIFY(!ui->spinBox_barwid->isEnabled());
+    QVERIFY(!ui->checkBox->isEnabled());
+    window->setMode(Solid);
+    click(ui->pushButton_addcol);
+    QCOMPARE(window->mode, int(ColorBars));
+    QCOMPARE(window->autoCellSize, true);
+    QCOMPARE(window->cellWidth, 0);
+    QCOMPARE(window->cellHeight, 0);
+    QCOMPARE(window->tileColorBars, false);
 }
 
 void TestColorTable::doubleClickedCellTakesChosenColour()

@@ -37,12 +37,12 @@ const QMap<QString, QSize> &bundledPictures()
     return pictures;
 }
 
-// Named by the checked-state style sheets but deliberately not in the bundle.
+// May be named by checked-state style sheets, but deliberately not in the bundle.
 const QString missingMarker = QStringLiteral(":/new/prefix1/images/squares.png");
 
 // The path inside every url(...) of a style sheet. An unquoted path may hold
-// spaces and parentheses ("(1)_Vorel Squares.png"), so it runs to the last
-// ")" that ends the url token.
+// parentheses ("(1)_Vorel Squares.png"), so it runs to the ")" that is
+// followed by white space, ";" or "}".
 QStringList urlsIn(const QString &styleSheet)
 {
     static const QRegularExpression url(QStringLiteral(

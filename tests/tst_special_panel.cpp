@@ -164,6 +164,7 @@ private slots:
     void chooserOffersFilters();
     void pictureWithSpacesAndChineseIsShown();
     void cancelKeepsPicture();
+    void sameFileChosenAgainIsReread();
     void badPictureIsReported_data();
     void badPictureIsReported();
 
@@ -400,6 +401,31 @@ void TestSpecialPanel::cancelKeepsPicture()
     panel.click("checkBox_scale");
     QVERIFY(panel.pattern->pictureFit);
     QCOMPARE(panel.pattern->picturePath, path);
+}
+
+void TestSpecialPanel::sameFileChosenAgainIsReread()
+{
+    const QString path = files.filePath(QStringLiteral("restored later.png"));
+    QVERIFY(writeFile(path, encoded(testImage(), "PNG")));
+
+    Panel panel;
+    panel.click("pushButton_rectcircle_2");
+    {
+        ModalAnswerer answerer([&](QFileDialog *chooser) {
+            chooser->selectFile(path);
+            static_cast<QDialog *>(chooser)->accept();
+            QFile::remove(path);
+        });
+        panel.click("pushButton_filepath");
+        QCOMPARE(answerer.warnings.size(), 1);
+    }
+    QVERIFY(writeFile(path, encoded(testImage(), "PNG")));
+    ModalAnswerer answerer(chooseFile(path));
+    panel.click("pushButton_filepath");
+
+    QCOMPARE(answerer.warnings, QStringList());
+    QCOMPARE(panel.pattern->pictureError(), QString());
+    QCOMPARE(panel.windowImage().pixelColor(10, 10), QColor(200, 40, 60));
 }
 
 void TestSpecialPanel::badPictureIsReported_data()

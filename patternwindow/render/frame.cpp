@@ -1,5 +1,7 @@
 #include "render.h"
 
+#include "grayramps.h"
+
 #include <QPainter>
 
 QColor grayAdjusted(const QColor &color, int grayOffset)
@@ -13,12 +15,30 @@ QColor grayAdjusted(const QColor &color, int grayOffset)
     return adjusted;
 }
 
+static bool familyCoversWindow(const QPainter &painter, const PatternState &state, const QRect &rect)
+{
+    switch (state.mode) {
+    case ColorBars:
+        return colorBarsCoverWindow(painter, state, rect);
+    case GrayBars:
+        return grayBarsCoverWindow(painter, state, rect);
+    default:
+        return false;
+    }
+}
+
 void renderFrame(QPainter &painter, PatternState &state, const QRect &rect, const QPoint &cursor)
 {
+    releaseBallImageUnlessShown(state);
+
     const QColor base = grayAdjusted(state.solidColor, state.grayOffset);
     painter.setBrush(base);
     painter.setPen(Qt::NoPen);
-    painter.drawRect(rect);
+    // A family that paints the whole window opaque would hide the base fill
+    // at once; leaving it out saves a pass over the frame. The painter still
+    // hands the family brush B and no pen.
+    if (!familyCoversWindow(painter, state, rect))
+        painter.drawRect(rect);
 
     switch (state.mode) {
     case ColorBars:

@@ -1,106 +1,26 @@
 #include "render.h"
 
-#include <QLinearGradient>
+#include "barstrips.h"
+#include "grayramps.h"
+
 #include <QPainter>
-#include <QRadialGradient>
 
 namespace {
 
-// The seven chart colours, each fading to black across the window.
-const Qt::GlobalColor chartColors[7] = { Qt::red, Qt::green, Qt::blue, Qt::white,
-                                         Qt::cyan, Qt::magenta, Qt::yellow };
-
-bool validReverse(const PatternState &state)
-{
-    return state.rampReverse == 0 || state.rampReverse == 1;
-}
-
-void setRampStops(QGradient &gradient, const PatternState &state)
-{
-    gradient.setColorAt(state.rampReverse, state.rampDarkColor);
-    gradient.setColorAt(1 - state.rampReverse, state.rampLightColor);
-}
-
-void drawColorRampChart(QPainter &painter, const PatternState &state, const QRect &rect)
-{
-    const int w = rect.width();
-    const int h = rect.height();
-    painter.setBrush(QColor(Qt::black));
-    painter.drawRect(rect);
-
-    const int direction = state.colorRampDirection;
-    if (direction < 0 || direction > 3)
-        return;
-    const int cw = w / 7;
-    const int ch = h / 7;
-    for (int i = 0; i < 7; ++i) {
-        QLinearGradient gradient;
-        QRect bar;
-        switch (direction) {
-        case 0:
-            gradient = QLinearGradient(0, 0, 0, h);
-            bar = QRect(5 + i * cw, 0, cw - 10, h);
-            break;
-        case 1:
-            gradient = QLinearGradient(0, h, 0, 0);
-            bar = QRect(5 + i * cw, 0, cw - 10, h);
-            break;
-        case 2:
-            gradient = QLinearGradient(w, 0, 0, 0);
-            bar = QRect(0, 5 + i * ch, w, ch - 10);
-            break;
-        default:
-            gradient = QLinearGradient(0, 0, w, 0);
-            bar = QRect(0, 5 + i * ch, w, ch - 10);
-            break;
-        }
-        gradient.setColorAt(0, chartColors[i]);
-        gradient.setColorAt(1, Qt::black);
-        painter.setBrush(gradient);
-        painter.drawRect(bar);
-    }
-}
-
-void drawBall(QPainter &painter, const PatternState &state, const QRect &rect)
-{
-    painter.setBrush(QColor(Qt::black));
-    painter.drawRect(rect);
-    if (!validReverse(state))
-        return;
-    const int d = qMin(rect.width(), rect.height());
-    const int r = d / 2;
-    QRadialGradient gradient(r, r, r, r, r);
-    setRampStops(gradient, state);
-    painter.setBrush(gradient);
-    painter.drawEllipse(QRect(0, 0, d, d));
-}
-
-// One linear ramp from (0, 0) to `end`, repeated over the whole window.
-void drawRepeatedRamp(QPainter &painter, const PatternState &state, const QRect &rect, const QPointF &end)
-{
-    if (!validReverse(state))
-        return;
-    QLinearGradient gradient(QPointF(0, 0), end);
-    setRampStops(gradient, state);
-    gradient.setSpread(QGradient::RepeatSpread);
-    painter.setBrush(gradient);
-    painter.drawRect(rect);
-}
-
-void drawCustomGrayBars(QPainter &painter, const PatternState &state, const QRect &rect)
+// The custom bars drawn one rectangle each, onto whatever painter is given.
+void drawCustomBarRects(QPainter &painter, const PatternState &state, const QRect &rect)
 {
     const int grayBarWidth = state.grayBarWidth;
     const int grayBarStart = state.grayBarStart;
     const int grayBarSpacing = state.grayBarSpacing;
-    if (grayBarWidth < 1 || grayBarSpacing < 1 || grayBarStart < 0)
-        return;
-
     const bool descending = state.rampReverse != 0;
+    const int reach = state.rampRotate ? rect.height() : rect.width();
+
     int level = descending ? 255 : grayBarStart;
     for (int k = 0; descending ? level >= grayBarStart : level <= 255; ++k) {
         const qint64 offset = qint64(k) * grayBarWidth;
-        // Bars past the window's edge are clipped away; stop at the edge.
-        if (offset > (state.rampRotate ? rect.height() : rect.width()))
+        // A bar that starts past the window's edge shows nothing, nor do the later ones.
+        if (offset > reach)
             break;
         QColor gray;
         gray.setHsv(0, 0, level);
@@ -113,7 +33,66 @@ void drawCustomGrayBars(QPainter &painter, const PatternState &state, const QRec
     }
 }
 
+// The bars over the base fill, drawn into a strip two pixels thick across
+// the bars; every further row (or column) repeats the second one.
+QImage customBarStrip(QPainter &painter, const PatternState &state, const QRect &rect, const QSize &size)
+{
+    QImage strip = makeStrip(painter, size.width(), size.height());
+    QPainter stripPainter(&strip);
+    stripPainter.setPen(Qt::NoPen);
+    stripPainter.setBrush(grayAdjusted(state.solidColor, state.grayOffset));
+    stripPainter.drawRect(rect);
+    stripPainter.setPen(painter.pen());
+    drawCustomBarRects(stripPainter, state, rect);
+    return strip;
+}
+
+// Levels outside 0..255 or a step that never ends the list cannot come from
+// the panel; nothing is drawn for them.
+bool validCustomBars(const PatternState &state)
+{
+    return state.grayBarWidth >= 1 && state.grayBarSpacing >= 1 && state.grayBarStart >= 0;
+}
+
+// The strip road, which paints the base fill into its strip too.
+bool customBarsFromStrip(const QPainter &painter, const PatternState &state, const QRect &rect)
+{
+    return validCustomBars(state) && paintsDevicePixels(painter) && rect.topLeft() == QPoint(0, 0)
+        && rect.width() >= 3 && rect.height() >= 3;
+}
+
+void drawCustomGrayBars(QPainter &painter, const PatternState &state, const QRect &rect)
+{
+    if (!validCustomBars(state))
+        return;
+    if (!customBarsFromStrip(painter, state, rect)) {
+        drawCustomBarRects(painter, state, rect);
+        return;
+    }
+    if (state.rampRotate) {
+        const QImage strip = customBarStrip(painter, state, rect, QSize(2, rect.height()));
+        copyImage(painter, QPoint(0, 0), strip, QRect(0, 0, 1, rect.height()));
+        fillRowsFromColumn(painter, strip, 1, 1, rect.width() - 1, 0, rect.height());
+    } else {
+        const QImage strip = customBarStrip(painter, state, rect, QSize(rect.width(), 2));
+        copyImage(painter, QPoint(0, 0), strip, QRect(0, 0, rect.width(), 1));
+        repeatRowDown(painter, strip, 1, 1, rect.height() - 1);
+    }
+}
+
 } // namespace
+
+bool grayBarsCoverWindow(const QPainter &painter, const PatternState &state, const QRect &rect)
+{
+    if (!paintsDevicePixels(painter))
+        return false;
+    // The chart and the ball start with a black window.
+    if (state.colorRampChart || state.rampLength < 0)
+        return true;
+    if (state.rampLength > 0 || (state.grayBarWidth == 1 && state.grayBarStart == 0))
+        return validRampReverse(state) && opaqueRampStops(state);
+    return customBarsFromStrip(painter, state, rect);
+}
 
 void drawGrayBars(QPainter &painter, const PatternState &state, const QRect &rect)
 {

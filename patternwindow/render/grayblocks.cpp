@@ -1,4 +1,5 @@
 #include "render.h"
+#include "scanspecialframes.h"
 
 #include <QLine>
 #include <QPainter>
@@ -87,9 +88,8 @@ static void drawContrastChart(QPainter &painter, const PatternState &state, cons
     }
 }
 
-void drawGrayBlocks(QPainter &painter, const PatternState &state, const QRect &rect)
+static void drawChart(QPainter &painter, const PatternState &state, const QRect &rect)
 {
-    painter.setFont(QFont(QStringLiteral("Century Gothic"), 10));
     switch (state.grayBlockType) {
     case 0:
         drawAllGrayLevels(painter, state, rect);
@@ -100,5 +100,37 @@ void drawGrayBlocks(QPainter &painter, const PatternState &state, const QRect &r
         break;
     default:
         break;
+    }
+}
+
+// The charts stand still, so each is drawn once per window size and copied;
+// the painter is then left as the drawing steps leave it.
+void drawGrayBlocks(QPainter &painter, const PatternState &state, const QRect &rect)
+{
+    const QFont labelFont(QStringLiteral("Century Gothic"), 10);
+    painter.setFont(labelFont);
+    const int type = state.grayBlockType;
+    if (type < 0 || type > 2)
+        return;
+    if (!canCopyFrames(painter) || !rect.topLeft().isNull()) {
+        drawChart(painter, state, rect);
+        return;
+    }
+    const QString key = QStringLiteral("grayblocks|%1|%2").arg(type).arg(state.hideBlockText);
+    drawKeptFrame(painter, state, rect, key, [&](QPainter &offscreen) {
+        offscreen.setFont(labelFont);
+        drawChart(offscreen, state, rect);
+    });
+
+    const bool cellsDrawn = rect.width() > 100 && rect.height() > 100;
+    if (type == 0) {
+        painter.setPen(cellsDrawn ? QPen(Qt::white) : QPen(Qt::NoPen));
+        painter.setBrush(cellsDrawn ? QColor(255, 255, 255) : QColor(Qt::black));
+    } else {
+        const bool bright = type == 1;
+        const ContrastRow &last = (bright ? brightRows : darkRows)[3];
+        const int lastLevel = last.base + 9 * last.step;
+        painter.setPen(bright ? Qt::black : Qt::white);
+        painter.setBrush(cellsDrawn ? QColor(lastLevel, lastLevel, lastLevel) : (bright ? QColor(Qt::white) : QColor(Qt::black)));
     }
 }

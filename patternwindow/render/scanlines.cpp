@@ -1,4 +1,6 @@
 #include "render.h"
+#include "scanrows.h"
+#include "scanspecialframes.h"
 
 #include <QFontInfo>
 #include <QLine>
@@ -18,18 +20,33 @@ QString fontTestText(int fontIndex, const QString &family, int pointSize)
     return prefix + family + QStringLiteral(" Size:") + QString::number(pointSize);
 }
 
+static void drawScanBackground(QPainter &painter, const PatternState &state, const QRect &rect)
+{
+    painter.setBrush(state.scanBackground);
+    painter.setPen(Qt::black);
+    painter.drawRect(rect);
+}
+
 static void drawMovingSquare(QPainter &painter, const PatternState &state, const QRect &rect)
 {
+    // The black field covers the background whole, so one fill replaces both
+    // outlined rectangles; the square is drawn as the steps draw it.
+    if (canCopyFrames(painter) && rect.topLeft().isNull()) {
+        painter.fillRect(rect, Qt::black);
+        painter.setPen(Qt::black);
+        painter.setBrush(Qt::white);
+        painter.drawRect(state.squareX, state.squareY, state.squareWidth, state.squareHeight);
+        return;
+    }
+    drawScanBackground(painter, state, rect);
     painter.setBrush(Qt::black);
     painter.drawRect(rect);
     painter.setBrush(Qt::white);
     painter.drawRect(state.squareX, state.squareY, state.squareWidth, state.squareHeight);
 }
 
-static void drawFontTest(QPainter &painter, const PatternState &state, const QRect &rect)
+static void drawFontTestLines(QPainter &painter, const PatternState &state, const QRect &rect)
 {
-    if (state.fontIndex < 0 || state.fontIndex >= state.testFonts.size())
-        return;
     const int height = rect.height();
     QFont font = state.testFonts.at(state.fontIndex);
     // The name shown is the family the system really matched, before any size change.
@@ -53,6 +70,36 @@ static void drawFontTest(QPainter &painter, const PatternState &state, const QRe
         painter.setFont(font);
         painter.drawText(QPoint(0, (i + 1) * height / 20 + height / 2 - 5), fontTestText(state.fontIndex, family, pointSize));
     }
+}
+
+// The character test stands still until the font or the window changes, so
+// its frame is drawn once and copied.
+static void drawFontTest(QPainter &painter, const PatternState &state, const QRect &rect)
+{
+    if (state.fontIndex < 0 || state.fontIndex >= state.testFonts.size()) {
+        drawScanBackground(painter, state, rect);
+        return;
+    }
+    if (!canCopyFrames(painter) || !rect.topLeft().isNull()) {
+        drawScanBackground(painter, state, rect);
+        drawFontTestLines(painter, state, rect);
+        return;
+    }
+    const QFont &font = state.testFonts.at(state.fontIndex);
+    const QString key = QStringLiteral("fonttest|%1|%2|%3")
+                            .arg(state.fontIndex)
+                            .arg(font.key())
+                            .arg(QColor(state.scanBackground).rgba());
+    drawKeptFrame(painter, state, rect, key, [&](QPainter &offscreen) {
+        drawScanBackground(offscreen, state, rect);
+        drawFontTestLines(offscreen, state, rect);
+    });
+    // Leave the painter as the drawing steps leave it: the overlay starts from its font.
+    QFont last = font;
+    last.setPointSize(28);
+    painter.setFont(last);
+    painter.setBrush(Qt::white);
+    painter.setPen(Qt::black);
 }
 
 static QVector<QLine> scanLineSet(const PatternState &state, const QRect &rect, ScanLineSet set)
@@ -99,8 +146,13 @@ static QVector<QLine> scanLineSet(const PatternState &state, const QRect &rect, 
 
 static void drawLineSets(QPainter &painter, const PatternState &state, const QRect &rect)
 {
-    if (state.scanPitch < 1)
+    if (state.scanPitch < 1) {
+        drawScanBackground(painter, state, rect);
         return;
+    }
+    if (drawScanLineRows(painter, state, rect))
+        return;
+    drawScanBackground(painter, state, rect);
     painter.setPen(QPen(state.scanLineColor, state.scanLineWidth));
     const std::pair<int, ScanLineSet> sets[] = { { state.scanHorizontal, ScanHorizontal },
                                                  { state.scanVertical, ScanVertical },
@@ -112,12 +164,9 @@ static void drawLineSets(QPainter &painter, const PatternState &state, const QRe
     }
 }
 
+// Each pattern draws the family's background itself, or a copy that covers it.
 void drawScanLines(QPainter &painter, const PatternState &state, const QRect &rect)
 {
-    painter.setBrush(state.scanBackground);
-    painter.setPen(Qt::black);
-    painter.drawRect(rect);
-
     if (state.movingSquare)
         drawMovingSquare(painter, state, rect);
     else if (state.fontTest)

@@ -1,5 +1,7 @@
 #include "render.h"
+#include "scanspecialframes.h"
 
+#include <QFontMetrics>
 #include <QLine>
 #include <QPainter>
 #include <QVector>
@@ -26,28 +28,87 @@ static void drawFullWindowClock(QPainter &painter, const PatternState &state, co
     painter.drawText(rect, Qt::AlignCenter, clockText(state.delayTime));
 }
 
-static void drawCabinetClock(QPainter &painter, const PatternState &state, const QRect &rect)
+static void drawCabinet(QPainter &painter, const QRect &cabinet, int pointSize, const QString &text)
 {
-    const int cabinetWidth = state.cabinetWidth;
-    const int cabinetHeight = state.cabinetHeight;
-    if (cabinetWidth < 1 || cabinetHeight < 1)
+    painter.drawRect(cabinet);
+    if (pointSize < 1)
         return;
-    const int pointSize = std::min(cabinetWidth, cabinetHeight) / 10;
-    const QString text = clockText(state.delayTime);
+    painter.setFont(clockFont(pointSize));
+    painter.drawText(cabinet, Qt::AlignCenter, text);
+}
+
+static void drawCabinetClockLiterally(QPainter &painter, const QRect &rect, const QSize &cabinet, int pointSize, const QString &text)
+{
     painter.setPen(Qt::white);
-    for (int x = 0; x <= rect.width() - 1; x += cabinetWidth) {
-        for (int y = 0; y <= rect.height() - 1; y += cabinetHeight) {
-            const QRect cabinet(x, y, cabinetWidth, cabinetHeight);
-            painter.drawRect(cabinet);
-            if (pointSize < 1)
-                continue;
-            painter.setFont(clockFont(pointSize));
-            painter.drawText(cabinet, Qt::AlignCenter, text);
-        }
+    for (int x = 0; x <= rect.width() - 1; x += cabinet.width()) {
+        for (int y = 0; y <= rect.height() - 1; y += cabinet.height())
+            drawCabinet(painter, QRect(QPoint(x, y), cabinet), pointSize, text);
     }
 }
 
-static void drawGridAndCircles(QPainter &painter, const QRect &rect)
+// Every cabinet shows the same clock on the same base colour, so one cabinet
+// is drawn off-screen and its text copied into the others; the outlines are
+// one grid of white lines. That holds while the text stays inside the outline.
+static bool drawCabinetClockCopied(QPainter &painter, const PatternState &state, const QRect &rect,
+                                   const QSize &cabinet, int pointSize, const QString &text)
+{
+    if (pointSize < 1 || !canCopyFrames(painter) || !rect.topLeft().isNull())
+        return false;
+    const QRect cell(QPoint(0, 0), cabinet);
+    const QFont font = clockFont(pointSize);
+    const QRect textBox = QFontMetrics(font, painter.device()).boundingRect(cell, Qt::AlignCenter, text).adjusted(-3, -3, 3, 3);
+    if (!cell.adjusted(1, 1, -1, -1).contains(textBox))
+        return false;
+
+    const QString key = frameKey(painter, rect) + QStringLiteral("|%1|%2|%3")
+        .arg(grayAdjusted(state.solidColor, state.grayOffset).rgba()).arg(pointSize).arg(text);
+    if (state.keptClockCellKey != key || state.keptClockCell.size() != cabinet + QSize(1, 1)) {
+        state.keptClockCell = offscreenFrame(painter, cabinet + QSize(1, 1));
+        QPainter offscreen(&state.keptClockCell);
+        fillBase(offscreen, state, state.keptClockCell.rect());
+        offscreen.setPen(Qt::white);
+        drawCabinet(offscreen, cell, pointSize, text);
+        offscreen.end();
+        state.keptClockCellKey = key;
+    }
+
+    const int columns = (rect.width() + cabinet.width() - 1) / cabinet.width();
+    const int rows = (rect.height() + cabinet.height() - 1) / cabinet.height();
+    for (int column = 0; column < columns; ++column) {
+        for (int row = 0; row < rows; ++row) {
+            const QPoint corner(column * cabinet.width(), row * cabinet.height());
+            copyFrame(painter, state.keptClockCell, corner + textBox.topLeft(), textBox);
+        }
+    }
+    for (int column = 0; column <= columns; ++column)
+        painter.fillRect(column * cabinet.width(), 0, 1, rows * cabinet.height() + 1, Qt::white);
+    for (int row = 0; row <= rows; ++row)
+        painter.fillRect(0, row * cabinet.height(), columns * cabinet.width() + 1, 1, Qt::white);
+
+    // The last cabinet once more as the steps draw it, which leaves the
+    // painter as they leave it.
+    painter.setPen(Qt::white);
+    drawCabinet(painter, QRect(QPoint((columns - 1) * cabinet.width(), (rows - 1) * cabinet.height()), cabinet), pointSize, text);
+    return true;
+}
+
+static void drawCabinetClock(QPainter &painter, const PatternState &state, const QRect &rect)
+{
+    const QSize cabinet(state.cabinetWidth, state.cabinetHeight);
+    if (cabinet.width() < 1 || cabinet.height() < 1 || rect.isEmpty())
+        return;
+    const int pointSize = std::min(cabinet.width(), cabinet.height()) / 10;
+    const QString text = clockText(state.delayTime);
+    if (!drawCabinetClockCopied(painter, state, rect, cabinet, pointSize, text))
+        drawCabinetClockLiterally(painter, rect, cabinet, pointSize, text);
+}
+
+static QLine lastGridLine(const QRect &rect)
+{
+    return QLine(0, rect.height(), rect.width() - 1, rect.height());
+}
+
+static void drawGridAndCirclesLiterally(QPainter &painter, const QRect &rect)
 {
     const int width = rect.width();
     const int height = rect.height();
@@ -77,10 +138,54 @@ static void drawGridAndCircles(QPainter &painter, const QRect &rect)
     painter.drawLines(gridLines);
 }
 
+// The chart stands still: drawn once per size and base colour, then copied.
+static void drawGridAndCircles(QPainter &painter, const PatternState &state, const QRect &rect)
+{
+    if (!canCopyFrames(painter) || !rect.topLeft().isNull()) {
+        drawGridAndCirclesLiterally(painter, rect);
+        return;
+    }
+    drawKeptFrame(painter, state, rect, QStringLiteral("grid"), [&](QPainter &offscreen) {
+        drawGridAndCirclesLiterally(offscreen, rect);
+    });
+    // The last grid line lies outside the window: drawing it again changes no
+    // pixel and leaves the painter as the steps leave it.
+    painter.setBrush(Qt::transparent);
+    painter.setPen(Qt::white);
+    painter.drawLines(QVector<QLine>{ lastGridLine(rect) });
+}
+
+// Scaling a large picture costs many frames, so the picture ready to copy
+// (scaled when fitted, in the window's pixel format) is kept until the
+// picture, the fit or the window size changes.
+static const QImage &keptPicture(const PatternState &state, const QRect &rect)
+{
+    const QString key = QStringLiteral("%1|%2|%3x%4").arg(state.picture.cacheKey()).arg(state.pictureFit)
+        .arg(rect.width()).arg(rect.height());
+    if (state.keptPictureKey != key) {
+        const QImage shown = state.pictureFit
+            ? state.picture.scaled(rect.width(), rect.height(), Qt::IgnoreAspectRatio, Qt::FastTransformation)
+            : state.picture;
+        // Only the part inside the window is ever copied.
+        state.keptPicture = shown.copy(shown.rect() & rect).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        state.keptPictureKey = key;
+    }
+    return state.keptPicture;
+}
+
 static void drawPicture(QPainter &painter, const PatternState &state, const QRect &rect)
 {
     if (state.picture.isNull())
         return;
+    if (canCopyFrames(painter) && rect.topLeft().isNull()) {
+        const QImage &picture = keptPicture(state, rect);
+        // An opaque picture replaces what is under it; one with alpha is blended.
+        if (!state.picture.hasAlphaChannel())
+            copyFrame(painter, picture);
+        else
+            painter.drawImage(0, 0, picture);
+        return;
+    }
     if (state.pictureFit)
         painter.drawImage(0, 0, state.picture.scaled(rect.width(), rect.height(), Qt::IgnoreAspectRatio, Qt::FastTransformation));
     else
@@ -97,7 +202,7 @@ void drawSpecial(QPainter &painter, const PatternState &state, const QRect &rect
         drawCabinetClock(painter, state, rect);
         break;
     case 2:
-        drawGridAndCircles(painter, rect);
+        drawGridAndCircles(painter, state, rect);
         break;
     case 3:
         drawPicture(painter, state, rect);

@@ -1,0 +1,351 @@
+#include "scanrows.h"
+
+#include "scanspecialframes.h"
+
+#include <QImage>
+#include <QLine>
+#include <QPainter>
+#include <QVector>
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+int floorDiv(int a, int b)
+{
+    return a >= 0 ? a / b : -((-a + b - 1) / b);
+}
+
+int ceilDiv(int a, int b)
+{
+    return -floorDiv(-a, b);
+}
+
+// The pixels one line of the pen covers, as offsets from the line's position:
+// rows y - y0 of a horizontal line, columns x - x0 of a vertical one,
+// y - x - (c - W) of a falling diagonal and x + y - c of a rising one.
+struct Span
+{
+    int low = 0;
+    int high = -1;
+};
+
+struct PenFootprint
+{
+    Span horizontal;
+    Span vertical;
+    Span falling;
+    Span rising;
+};
+
+// The covered pixels along one row or column of the probe, which must be one run.
+bool coveredRun(const QImage &probe, bool alongRow, int index, Span &run)
+{
+    run = Span();
+    bool seen = false;
+    bool ended = false;
+    const int length = alongRow ? probe.width() : probe.height();
+    for (int i = 0; i < length; ++i) {
+        const bool covered = qAlpha(alongRow ? probe.pixel(i, index) : probe.pixel(index, i)) != 0;
+        if (covered && ended)
+            return false;
+        if (covered && !seen)
+            run.low = i;
+        if (covered)
+            run.high = i;
+        ended = ended || (seen && !covered);
+        seen = seen || covered;
+    }
+    return seen;
+}
+
+bool measureLine(const QPen &pen, int size, const QLine &line, bool alongRow, Span &run)
+{
+    QImage probe(size, size, QImage::Format_ARGB32_Premultiplied);
+    probe.fill(Qt::transparent);
+    QPainter painter(&probe);
+    painter.setPen(pen);
+    painter.drawLines(QVector<QLine>{ line });
+    painter.end();
+    return coveredRun(probe, alongRow, size / 2, run);
+}
+
+// Draws one long line of each kind with the pen and reads off what it covers
+// in the middle, far from its ends.
+bool measureFootprint(const QPen &pen, PenFootprint &footprint)
+{
+    const int size = 64 + 4 * pen.width();
+    const int mid = size / 2;
+    if (!measureLine(pen, size, QLine(0, mid, size, mid), false, footprint.horizontal)
+        || !measureLine(pen, size, QLine(mid, 0, mid, size), true, footprint.vertical)
+        || !measureLine(pen, size, QLine(0, 0, size, size), true, footprint.falling)
+        || !measureLine(pen, size, QLine(0, size, size, 0), true, footprint.rising))
+        return false;
+    footprint.horizontal = { footprint.horizontal.low - mid, footprint.horizontal.high - mid };
+    footprint.vertical = { footprint.vertical.low - mid, footprint.vertical.high - mid };
+    // Row mid of the falling line (c - W = 0): d = mid - x.
+    footprint.falling = { mid - footprint.falling.high, mid - footprint.falling.low };
+    // Row mid of the rising line (c = size): e = x + mid - size.
+    footprint.rising = { footprint.rising.low + mid - size, footprint.rising.high + mid - size };
+    return true;
+}
+
+// A horizontal or vertical line of odd width from 3 up has its edges exactly
+// on pixel centres; which of those rows the toolkit fills then depends on the
+// line's position and length, so such lines are drawn as the steps draw them.
+bool straightLinesByRows(const PatternState &state)
+{
+    return state.scanLineWidth <= 2 || state.scanLineWidth % 2 == 0;
+}
+
+// Builds rows of the scan-line pattern. Line j of a set sits at
+// shift + pitch * (j + half) (horizontal, vertical) or c = shift + pitch * j
+// (diagonals), as the drawing steps place it.
+class ScanRowBuilder
+{
+public:
+    ScanRowBuilder(const PatternState &state, const QRect &rect, const PenFootprint &footprint)
+        : width(rect.width())
+        , height(rect.height())
+        , pitch(state.scanPitch)
+        , shift(state.scanDirection * state.scanOffset)
+        , half((1 - state.scanDirection) / 2)
+        , diagonalCount(4 * (std::max(width, height) / pitch) + 2)
+        , horizontal(state.scanHorizontal && straightLinesByRows(state))
+        , vertical(state.scanVertical && straightLinesByRows(state))
+        , falling(state.scanDiagonalLR)
+        , rising(state.scanDiagonalRL)
+        , pen(footprint)
+        , lineColor(QColor(state.scanLineColor).rgba())
+        , backgroundColor(state.scanBackground.isValid() ? state.scanBackground.rgba() : qRgb(0, 0, 0))
+    {
+        plainRow = backgroundRow(backgroundColor);
+        topRow = backgroundRow(qRgb(0, 0, 0));
+    }
+
+    // Whether row y shows what an endless repetition of the lines would show.
+    bool isRegular(int y) const
+    {
+        if (y == 0)
+            return false;
+        if (horizontal && !withinSet(horizontalLines(y), height / pitch))
+            return false;
+        if (falling && !withinSet(fallingLines(y), diagonalCount - 1))
+            return false;
+        if (rising && !withinSet(risingLines(y), diagonalCount - 1))
+            return false;
+        return true;
+    }
+
+    void buildRow(int y, quint32 *row) const
+    {
+        if (horizontal) {
+            const Range lines = clamp(horizontalLines(y), height / pitch);
+            if (lines.first <= lines.second) {
+                std::fill(row, row + width, lineColor);
+                return;
+            }
+        }
+        const QVector<quint32> &start = y == 0 ? topRow : plainRow;
+        std::memcpy(row, start.constData(), sizeof(quint32) * size_t(width));
+        if (falling) {
+            const auto lines = clamp(fallingLines(y), diagonalCount - 1);
+            for (int j = lines.first; j <= lines.second; ++j) {
+                const int x = y - (shift + pitch * j) + width;
+                fillSpan(row, x - pen.falling.high, x - pen.falling.low);
+            }
+        }
+        if (rising) {
+            const auto lines = clamp(risingLines(y), diagonalCount - 1);
+            for (int j = lines.first; j <= lines.second; ++j) {
+                const int x = shift + pitch * j - y;
+                fillSpan(row, x + pen.rising.low, x + pen.rising.high);
+            }
+        }
+    }
+
+private:
+    using Range = std::pair<int, int>;
+
+    static bool withinSet(const Range &lines, int last)
+    {
+        return lines.first > lines.second || (lines.first >= 0 && lines.second <= last);
+    }
+
+    static Range clamp(const Range &lines, int last)
+    {
+        return { std::max(lines.first, 0), std::min(lines.second, last) };
+    }
+
+    // Lines whose pixels reach row y, before limiting j to the set.
+    Range horizontalLines(int y) const
+    {
+        const int origin = shift + pitch * half;
+        return { ceilDiv(y - pen.horizontal.high - origin, pitch), floorDiv(y - pen.horizontal.low - origin, pitch) };
+    }
+
+    Range fallingLines(int y) const
+    {
+        return { ceilDiv(y - pen.falling.high + 1 - shift, pitch), floorDiv(y + width - pen.falling.low - shift, pitch) };
+    }
+
+    Range risingLines(int y) const
+    {
+        return { ceilDiv(y - pen.rising.high - shift, pitch), floorDiv(y + width - 1 - pen.rising.low - shift, pitch) };
+    }
+
+    void fillSpan(quint32 *row, int from, int to) const
+    {
+        from = std::max(from, 0);
+        to = std::min(to, width - 1);
+        if (from <= to)
+            std::fill(row + from, row + to + 1, lineColor);
+    }
+
+    // The background's outline covers column 0; the vertical lines cover every row.
+    QVector<quint32> backgroundRow(QRgb fill) const
+    {
+        QVector<quint32> row(width, fill);
+        row[0] = qRgb(0, 0, 0);
+        if (vertical) {
+            for (int j = 0; j <= width / pitch; ++j) {
+                const int x = shift + pitch * (j + half);
+                const int from = std::max(x + pen.vertical.low, 0);
+                const int to = std::min(x + pen.vertical.high, width - 1);
+                if (from <= to)
+                    std::fill(row.begin() + from, row.begin() + to + 1, lineColor);
+            }
+        }
+        return row;
+    }
+
+    const int width;
+    const int height;
+    const int pitch;
+    const int shift;
+    const int half;
+    const int diagonalCount;
+    const bool horizontal;
+    const bool vertical;
+    const bool falling;
+    const bool rising;
+    const PenFootprint pen;
+    const quint32 lineColor;
+    const quint32 backgroundColor;
+    QVector<quint32> plainRow;
+    QVector<quint32> topRow;
+};
+
+QImage buildRows(const QPainter &painter, const ScanRowBuilder &builder, int width, int first, int count)
+{
+    QImage rows = offscreenFrame(painter, QSize(width, count));
+    for (int i = 0; i < count; ++i)
+        builder.buildRow(first + i, reinterpret_cast<quint32 *>(rows.scanLine(i)));
+    return rows;
+}
+
+// The longest run of regular rows: those repeat with the pitch and are tiled.
+std::pair<int, int> longestRegularRun(const ScanRowBuilder &builder, int height)
+{
+    std::pair<int, int> best(0, -1);
+    int start = -1;
+    for (int y = 0; y <= height; ++y) {
+        const bool regular = y < height && builder.isRegular(y);
+        if (regular && start < 0)
+            start = y;
+        if (!regular && start >= 0) {
+            if (y - 1 - start > best.second - best.first)
+                best = { start, y - 1 };
+            start = -1;
+        }
+    }
+    return best;
+}
+
+// The last line the drawing steps draw, drawn again over itself: it changes
+// no pixel and leaves the painter as the line lists leave it.
+void redrawLastLine(QPainter &painter, const PatternState &state, const QRect &rect, const QPen &pen)
+{
+    const int shift = state.scanDirection * state.scanOffset;
+    const int half = (1 - state.scanDirection) / 2;
+    QLine line;
+    if (state.scanDiagonalRL)
+        line = QLine(0, shift, rect.width(), shift - rect.width());
+    else if (state.scanDiagonalLR)
+        line = QLine(0, shift - rect.width(), rect.width(), shift);
+    else if (state.scanVertical)
+        line = QLine(shift + state.scanPitch * half, 0, shift + state.scanPitch * half, rect.height());
+    else
+        line = QLine(0, shift + state.scanPitch * half, rect.width(), shift + state.scanPitch * half);
+    painter.setPen(pen);
+    painter.drawLines(QVector<QLine>{ line });
+}
+
+// The horizontal and vertical sets with the steps' own line lists.
+void drawStraightLines(QPainter &painter, const PatternState &state, const QRect &rect, const QPen &pen)
+{
+    const int pitch = state.scanPitch;
+    const int shift = state.scanDirection * state.scanOffset;
+    const int half = (1 - state.scanDirection) / 2;
+    painter.setPen(pen);
+    if (state.scanHorizontal) {
+        QVector<QLine> lines;
+        for (int j = 0; j <= rect.height() / pitch; ++j)
+            lines.append(QLine(0, shift + pitch * (j + half), rect.width(), shift + pitch * (j + half)));
+        painter.drawLines(lines);
+    }
+    if (state.scanVertical) {
+        QVector<QLine> lines;
+        for (int j = 0; j <= rect.width() / pitch; ++j)
+            lines.append(QLine(shift + pitch * (j + half), 0, shift + pitch * (j + half), rect.height()));
+        painter.drawLines(lines);
+    }
+}
+
+} // namespace
+
+bool drawScanLineRows(QPainter &painter, const PatternState &state, const QRect &rect)
+{
+    const bool anySet = state.scanHorizontal || state.scanVertical || state.scanDiagonalLR || state.scanDiagonalRL;
+    const QColor background = state.scanBackground.isValid() ? state.scanBackground : QColor(Qt::black);
+    if (!anySet || state.scanPitch < 1 || !state.scanLineColor.isValid() || state.scanLineColor.alpha() != 255
+        || background.alpha() != 255 || state.scanLineWidth < 1 || state.scanLineWidth > 64
+        || !rect.topLeft().isNull() || rect.isEmpty() || !canCopyFrames(painter))
+        return false;
+
+    const QPen pen(state.scanLineColor, state.scanLineWidth);
+    PenFootprint footprint;
+    if (!measureFootprint(pen, footprint))
+        return false;
+
+    const int width = rect.width();
+    const int height = rect.height();
+    const ScanRowBuilder builder(state, rect, footprint);
+    const std::pair<int, int> run = longestRegularRun(builder, height);
+    const int runLength = run.second - run.first + 1;
+
+    if (run.first > 0)
+        copyFrame(painter, buildRows(painter, builder, width, 0, run.first), QPoint(0, 0));
+    if (run.second + 1 < height)
+        copyFrame(painter, buildRows(painter, builder, width, run.second + 1, height - run.second - 1), QPoint(0, run.second + 1));
+
+    // A tile of whole periods, at least 32 rows high, so the copies stay long.
+    const int tileHeight = state.scanPitch * ((32 + state.scanPitch - 1) / state.scanPitch);
+    if (runLength > 0 && runLength <= tileHeight) {
+        copyFrame(painter, buildRows(painter, builder, width, run.first, runLength), QPoint(0, run.first));
+    } else if (runLength > 0) {
+        const QImage tile = buildRows(painter, builder, width, run.first, tileHeight);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.setBrushOrigin(0, run.first);
+        painter.fillRect(QRect(0, run.first, width, runLength), QBrush(tile));
+        painter.setBrushOrigin(0, 0);
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    }
+
+    painter.setBrush(state.scanBackground);
+    if (!straightLinesByRows(state))
+        drawStraightLines(painter, state, rect, pen);
+    redrawLastLine(painter, state, rect, pen);
+    return true;
+}

@@ -1,0 +1,19 @@
+#ifndef SCANROWS_H
+#define SCANROWS_H
+
+#include "patternstate.h"
+
+#include <QRect>
+
+class QPainter;
+
+// The scan lines drawn row by row instead of line by line: every row of the
+// window is built from the pixels one line of the pen covers, measured once
+// per paint with the painter itself, and the rows that repeat with the pitch
+// are built once and tiled. The result equals drawing the line lists with
+// QPainter pixel for pixel. Returns false, drawing nothing, when the state or
+// the painter does not allow it (a colour that is not opaque, a painter that
+// cannot take copied pixels); the caller then draws the lines itself.
+bool drawScanLineRows(QPainter &painter, const PatternState &state, const QRect &rect);
+
+#endif // SCANROWS_H
