@@ -1,5 +1,7 @@
 #include <benchmark/benchmark.h>
 
+#include "startup.h"
+
 #include <QGuiApplication>
 
 // The renderer draws into QImage, which needs a GUI application for fonts.
@@ -7,6 +9,7 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    registerFontSubstitutions();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -118,10 +118,6 @@ void MainWindow::on_pushButton_filepath_clicked()
     chosenPicturePath = path;
     ui->label_filepath->setText(chosenPicturePath);
     const bool fit = ui->checkBox_scale->isChecked();
-    // The window re-reads a picture only when its path changes; choosing the
-    // same file again must re-read it, since the operator may have replaced it.
-    if (patternWindow->picturePath == chosenPicturePath)
-        patternWindow->setPicture(QString(), fit);
     patternWindow->setPicture(chosenPicturePath, fit);
 
     const QString problem = patternWindow->pictureError();

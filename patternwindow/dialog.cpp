@@ -177,12 +177,17 @@ void dialog::setSpecialPattern(int type, int newCabinetWidth, int newCabinetHeig
 
 void dialog::setPicture(const QString &path, bool fit)
 {
-    if (path != picturePath) {
-        if (!pictureWatcher->files().isEmpty())
-            pictureWatcher->removePaths(pictureWatcher->files());
-        picturePath = path;
-        if (!path.isEmpty())
-            pictureWatcher->addPath(path);
+    // The decoded picture is kept while its file stays the same; a new path,
+    // a file changed on disk or one that could not be read before is read again.
+    const bool samePath = path == picturePath;
+    if (!samePath || !pictureProblem.isEmpty() || QFileInfo(path).lastModified() != pictureModified) {
+        if (!samePath) {
+            if (!pictureWatcher->files().isEmpty())
+                pictureWatcher->removePaths(pictureWatcher->files());
+            picturePath = path;
+            if (!path.isEmpty())
+                pictureWatcher->addPath(path);
+        }
         reloadPicture();
     }
     pictureFit = fit;
@@ -196,6 +201,7 @@ void dialog::reloadPicture()
         pictureProblem.clear();
         return;
     }
+    pictureModified = QFileInfo(picturePath).lastModified();
     const PictureLoad load = loadPicture(picturePath);
     picture = load.image;
     pictureProblem = load.error;

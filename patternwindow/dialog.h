@@ -3,6 +3,7 @@
 
 #include "patternstate.h"
 
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QRandomGenerator>
 #include <QWidget>
@@ -106,6 +107,7 @@ private:
     QElapsedTimer clockStart;
     QRandomGenerator random;
     QString pictureProblem;
+    QDateTime pictureModified;
 };
 
 #endif // DIALOG_H

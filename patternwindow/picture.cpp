@@ -115,6 +115,9 @@ PictureLoad loadPicture(const QString &path)
         result.error = cannotShow(path, readerProblem(reader.error()));
         return result;
     }
+    // Converted in place to the formats the window draws fastest, so that a
+    // large picture is held once.
+    image.convertTo(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
     result.image = image;
     return result;
 }

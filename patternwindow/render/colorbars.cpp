@@ -4,6 +4,8 @@
 
 #include <QPainter>
 
+#include <climits>
+
 namespace {
 
 // Ceiling of size / count: the last cell reaches the window's edge.

@@ -1,6 +1,7 @@
 #include "render.h"
 
 #include "grayramps.h"
+#include "scanspecialframes.h"
 
 #include <QPainter>
 
@@ -30,6 +31,7 @@ static bool familyCoversWindow(const QPainter &painter, const PatternState &stat
 void renderFrame(QPainter &painter, PatternState &state, const QRect &rect, const QPoint &cursor)
 {
     releaseBallImageUnlessShown(state);
+    releaseUnusedKeptImages(state);
 
     const QColor base = grayAdjusted(state.solidColor, state.grayOffset);
     painter.setBrush(base);

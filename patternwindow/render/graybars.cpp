@@ -16,14 +16,14 @@ void drawCustomBarRects(QPainter &painter, const PatternState &state, const QRec
     const bool descending = state.rampReverse != 0;
     const int reach = state.rampRotate ? rect.height() : rect.width();
 
-    int level = descending ? 255 : grayBarStart;
+    qint64 level = descending ? 255 : grayBarStart;
     for (int k = 0; descending ? level >= grayBarStart : level <= 255; ++k) {
         const qint64 offset = qint64(k) * grayBarWidth;
         // A bar that starts past the window's edge shows nothing, nor do the later ones.
         if (offset > reach)
             break;
         QColor gray;
-        gray.setHsv(0, 0, level);
+        gray.setHsv(0, 0, int(level));
         painter.setBrush(gray);
         if (state.rampRotate)
             painter.drawRect(0, int(offset), rect.width(), grayBarWidth);

@@ -155,19 +155,18 @@ static void drawGridAndCircles(QPainter &painter, const PatternState &state, con
     painter.drawLines(QVector<QLine>{ lastGridLine(rect) });
 }
 
-// Scaling a large picture costs many frames, so the picture ready to copy
-// (scaled when fitted, in the window's pixel format) is kept until the
-// picture, the fit or the window size changes.
-static const QImage &keptPicture(const PatternState &state, const QRect &rect)
+// Scaling a large picture costs many frames, so a fitted picture is scaled
+// once and kept until the picture or the window size changes. A picture
+// shown at its own size, or one that already has the window's size, is
+// shared as it is: a 4K picture costs no second copy.
+static QImage shownPicture(const PatternState &state, const QRect &rect)
 {
-    const QString key = QStringLiteral("%1|%2|%3x%4").arg(state.picture.cacheKey()).arg(state.pictureFit)
-        .arg(rect.width()).arg(rect.height());
+    if (!state.pictureFit || state.picture.size() == rect.size())
+        return state.picture;
+    const QString key = QStringLiteral("%1|%2x%3").arg(state.picture.cacheKey()).arg(rect.width()).arg(rect.height());
     if (state.keptPictureKey != key) {
-        const QImage shown = state.pictureFit
-            ? state.picture.scaled(rect.width(), rect.height(), Qt::IgnoreAspectRatio, Qt::FastTransformation)
-            : state.picture;
-        // Only the part inside the window is ever copied.
-        state.keptPicture = shown.copy(shown.rect() & rect).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        state.keptPicture = QImage();
+        state.keptPicture = state.picture.scaled(rect.width(), rect.height(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
         state.keptPictureKey = key;
     }
     return state.keptPicture;
@@ -178,10 +177,10 @@ static void drawPicture(QPainter &painter, const PatternState &state, const QRec
     if (state.picture.isNull())
         return;
     if (canCopyFrames(painter) && rect.topLeft().isNull()) {
-        const QImage &picture = keptPicture(state, rect);
+        const QImage picture = shownPicture(state, rect);
         // An opaque picture replaces what is under it; one with alpha is blended.
-        if (!state.picture.hasAlphaChannel())
-            copyFrame(painter, picture);
+        if (!picture.hasAlphaChannel())
+            copyFrame(painter, picture, QPoint(0, 0), picture.rect() & rect);
         else
             painter.drawImage(0, 0, picture);
         return;
