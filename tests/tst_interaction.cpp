@@ -28,13 +28,6 @@ void release(QWidget &w, QPoint at) { send(w, QEvent::MouseButtonRelease, w.mapT
 void click(QWidget &w, QPoint at) { press(w, at); release(w, at); }
 void moveTo(QWidget &w, QPoint global, Qt::MouseButtons held = Qt::NoButton) { send(w, QEvent::MouseMove, global, Qt::NoButton, held); }
 
-class PaintCounter : public QObject
-{
-public:
-    int paints = 0;
-    bool eventFilter(QObject *, QEvent *event) override { paints += event->type() == QEvent::Paint; return false; }
-};
-
 } // namespace
 
 class TestInteraction : public QObject
@@ -56,35 +49,37 @@ private slots:
 
     void cleanup() { delete window; }
 
-    // Each press point also shows its cursor shape when the mouse only passes over it.
+    // What each point does: its cursor shape when the mouse only passes over it, a
+    // font step when pressed in the character test (none in the margins), and the drag.
     void dragZones_data()
     {
         QTest::addColumn<QPoint>("pressAt");
         QTest::addColumn<int>("shape");
+        QTest::addColumn<bool>("stepsFont");
         QTest::addColumn<QPoint>("dragBy");
         QTest::addColumn<QRect>("expected");
         QTest::addColumn<QString>("signal");
         QTest::addColumn<QPoint>("reported");
-        auto row = [](const char *name, QPoint at, Qt::CursorShape shape, QPoint by, QRect expected,
+        auto row = [](const char *name, QPoint at, Qt::CursorShape shape, bool stepsFont, QPoint by, QRect expected,
                       const char *signal, QPoint reported = {}) {
-            QTest::newRow(name) << at << int(shape) << by << expected << signal << reported;
+            QTest::newRow(name) << at << int(shape) << stepsFont << by << expected << signal << reported;
         };
         const auto h = Qt::SizeHorCursor, v = Qt::SizeVerCursor, corner = Qt::SizeFDiagCursor, arrow = Qt::ArrowCursor;
-        row("right edge +100", {495, 200}, h, {100, 0}, {200, 150, 600, 400}, "wh", {600, 400});
-        row("right edge to width 30 clamps to 50", {495, 200}, h, {-470, 0}, {200, 150, 50, 400}, "wh", {30, 400});
-        row("right band at row 0", {491, 0}, h, {20, 50}, {200, 150, 520, 400}, "wh", {520, 400});
-        row("bottom edge +60", {250, 395}, v, {30, 60}, {200, 150, 500, 460}, "wh", {500, 460});
-        row("bottom band at column 0", {0, 391}, v, {0, -50}, {200, 150, 500, 350}, "wh", {500, 350});
-        row("corner beyond the window", {495, 395}, corner, {-700, -600}, {200, 150, 50, 50}, "wh", {-200, -200});
-        row("corner's first pixel outwards", {491, 391}, corner, {40, 25}, {200, 150, 540, 425}, "wh", {540, 425});
-        row("move from inside", inside, arrow, {-30, 45}, {170, 195, 500, 400}, "xy", {170, 195});
-        row("move from the last inner pixel", {489, 389}, arrow, {-300, -200}, {-100, -50, 500, 400}, "xy", {-100, -50});
-        row("column 0 does nothing", {0, 200}, arrow, {50, 50}, startGeometry, "");
-        row("row 0 does nothing", {250, 0}, arrow, {50, 50}, startGeometry, "");
-        row("10 pixels before the right edge does nothing", {490, 200}, arrow, {50, 0}, startGeometry, "");
-        row("10 pixels above the bottom edge does nothing", {250, 390}, arrow, {0, 50}, startGeometry, "");
-        row("column w-10 in the bottom band does nothing", {490, 395}, arrow, {30, 30}, startGeometry, "");
-        row("row h-10 in the right band does nothing", {495, 390}, arrow, {30, 30}, startGeometry, "");
+        row("right edge +100", {495, 200}, h, false, {100, 0}, {200, 150, 600, 400}, "wh", {600, 400});
+        row("right edge to width 30 clamps to 50", {495, 200}, h, false, {-470, 0}, {200, 150, 50, 400}, "wh", {30, 400});
+        row("right band at row 0", {491, 0}, h, false, {20, 50}, {200, 150, 520, 400}, "wh", {520, 400});
+        row("bottom edge +60", {250, 395}, v, false, {30, 60}, {200, 150, 500, 460}, "wh", {500, 460});
+        row("bottom band at column 0", {0, 391}, v, false, {0, -50}, {200, 150, 500, 350}, "wh", {500, 350});
+        row("corner beyond the window", {495, 395}, corner, false, {-700, -600}, {200, 150, 50, 50}, "wh", {-200, -200});
+        row("corner's first pixel outwards", {491, 391}, corner, false, {40, 25}, {200, 150, 540, 425}, "wh", {540, 425});
+        row("move from inside", inside, arrow, true, {-30, 45}, {170, 195, 500, 400}, "xy", {170, 195});
+        row("move from the last inner pixel", {489, 389}, arrow, true, {-300, -200}, {-100, -50, 500, 400}, "xy", {-100, -50});
+        row("column 0 steps the font but drags nothing", {0, 200}, arrow, true, {50, 50}, startGeometry, "");
+        row("row 0 steps the font but drags nothing", {250, 0}, arrow, true, {50, 50}, startGeometry, "");
+        row("10 pixels before the right edge does nothing", {490, 200}, arrow, false, {50, 0}, startGeometry, "");
+        row("10 pixels above the bottom edge does nothing", {250, 390}, arrow, false, {0, 50}, startGeometry, "");
+        row("column w-10 in the bottom band does nothing", {490, 395}, arrow, false, {30, 30}, startGeometry, "");
+        row("row h-10 in the right band does nothing", {495, 390}, arrow, false, {30, 30}, startGeometry, "");
     }
 
     void dragZones()
@@ -92,17 +87,19 @@ private slots:
         QFETCH(QPoint, pressAt);
         QFETCH(int, shape);
         QFETCH(QPoint, dragBy);
+        QFETCH(bool, stepsFont);
         QFETCH(QString, signal);
+        enterFontTest(true);
         // Come from another shape, so the arrow rows show a change too.
         moveTo(*window, window->mapToGlobal(shape == Qt::ArrowCursor ? QPoint(495, 395) : inside));
         QVERIFY(window->cursor().shape() != shape);
         const QPoint start = window->mapToGlobal(pressAt);
         moveTo(*window, start);
         QCOMPARE(int(window->cursor().shape()), shape);
-
         QSignalSpy moved(window, &dialog::xychange);
         QSignalSpy resized(window, &dialog::whchange);
         press(*window, pressAt);
+        QCOMPARE(window->fontIndex, stepsFont ? 1 : 0);
         // Half way first: the second move must still count from the press.
         moveTo(*window, start + dragBy / 2, Qt::LeftButton);
         moveTo(*window, start + dragBy, Qt::LeftButton);
@@ -116,30 +113,14 @@ private slots:
         }
     }
 
-    // Eight clicks: a stepping place walks the fonts 1..7 and back to 0.
-    void clickStepsFont_data()
+    void clicksWalkTheFontsOnlyInTheCharacterTest()
     {
-        QTest::addColumn<QPoint>("at");
-        QTest::addColumn<bool>("fontTestOn");
-        QTest::addColumn<bool>("steps");
-        QTest::newRow("inside") << inside << true << true;
-        QTest::newRow("column 0") << QPoint(0, 200) << true << true;
-        QTest::newRow("last column before the right margin") << QPoint(489, 200) << true << true;
-        QTest::newRow("right margin") << QPoint(490, 200) << true << false;
-        QTest::newRow("bottom margin") << QPoint(250, 390) << true << false;
-        QTest::newRow("corner") << QPoint(495, 395) << true << false;
-        QTest::newRow("character test off") << inside << false << false;
-    }
-
-    void clickStepsFont()
-    {
-        QFETCH(QPoint, at);
-        QFETCH(bool, fontTestOn);
-        QFETCH(bool, steps);
-        enterFontTest(fontTestOn);
+        click(*window, inside);
+        QCOMPARE(window->fontIndex, 0);
+        enterFontTest(true);
         for (int i = 1; i <= 8; ++i) {
-            click(*window, at);
-            QCOMPARE(window->fontIndex, steps ? i % 8 : 0);
+            click(*window, inside);
+            QCOMPARE(window->fontIndex, i % 8);
         }
     }
 
@@ -171,16 +152,12 @@ private slots:
         QCOMPARE(moved.count(), 0);
     }
 
-    void spaceTogglesInfoText()
+    void spaceTwiceAndRightArrowWithPitch21()
     {
         QTest::keyClick(window, Qt::Key_Space);
         QCOMPARE(window->infoVisible, false);
         QTest::keyClick(window, Qt::Key_Space);
         QCOMPARE(window->infoVisible, true);
-    }
-
-    void rightArrowWalksScanOffset()
-    {
         QCOMPARE(window->scanPitch, 21);
         for (int i = 1; i <= 23; ++i) {
             QTest::keyClick(window, Qt::Key_Right);
@@ -213,49 +190,17 @@ private slots:
         QCOMPARE(shown->geometry(), startGeometry);
     }
 
-    // The information text shows the cursor position, and a still pattern
-    // has no timer to repaint it.
-    void movesAndKeysRepaint_data()
+    // A left click leaves an anchor in the move zone behind; the menu, a popup,
+    // then takes the release of the right button.
+    void rightClickThenPlainMovesMoveNothing()
     {
-        QTest::addColumn<int>("key");
-        QTest::newRow("plain move") << 0;
-        QTest::newRow("letter key") << int(Qt::Key_A);
-        QTest::newRow("Right arrow") << int(Qt::Key_Right);
-    }
-
-    void movesAndKeysRepaint()
-    {
-        QFETCH(int, key);
-        PaintCounter counter;
-        QTest::qWait(50);
-        window->installEventFilter(&counter);
-        if (key)
-            QTest::keyClick(window, Qt::Key(key));
-        else
-            moveTo(*window, window->mapToGlobal(QPoint(40, 40)));
-        QTRY_VERIFY(counter.paints > 0);
-        window->removeEventFilter(&counter);
-    }
-
-    void noDragWithoutLeftButton_data()
-    {
-        QTest::addColumn<int>("heldDuringMoves");
-        QTest::newRow("right-click, then plain moves") << int(Qt::NoButton);
-        QTest::newRow("right button held") << int(Qt::RightButton);
-    }
-
-    void noDragWithoutLeftButton()
-    {
-        QFETCH(int, heldDuringMoves);
         QSignalSpy moved(window, &dialog::xychange);
         QSignalSpy resized(window, &dialog::whchange);
-        // A left click leaves an anchor in the move zone behind; the menu, a
-        // popup, then takes the release of the right button.
         click(*window, inside);
         press(*window, inside, QEvent::MouseButtonPress, Qt::RightButton);
         window->contextMenuForTest()->hide();
         for (const QPoint &by : { QPoint(10, 5), QPoint(60, 40), QPoint(-120, -90) })
-            moveTo(*window, window->mapToGlobal(inside) + by, Qt::MouseButtons(heldDuringMoves));
+            moveTo(*window, window->mapToGlobal(inside) + by);
         QCOMPARE(window->geometry(), startGeometry);
         QCOMPARE(moved.count() + resized.count(), 0);
     }
