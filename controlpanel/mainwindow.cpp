@@ -3,6 +3,7 @@
 
 #include "dialog.h"
 
+#include <QColorDialog>
 #include <QPainter>
 #include <QPainterPath>
 #include <QtMath>
@@ -99,4 +100,16 @@ void MainWindow::paintEvent(QPaintEvent *)
         painter.setPen(outline);
         painter.drawPath(path);
     }
+}
+
+// The colour wells of the gray ramps and the scan lines. A cancelled dialog
+// keeps the operator's last colour and sends nothing.
+void MainWindow::pickWellColor(QColor &picked, QPushButton *well, void (MainWindow::*apply)())
+{
+    const QColor color = QColorDialog::getColor(Qt::white, nullptr, QString());
+    if (!color.isValid())
+        return;
+    picked = color;
+    (this->*apply)();
+    well->setStyleSheet(QStringLiteral("background-color: ") + color.name());
 }

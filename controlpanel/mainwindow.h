@@ -7,6 +7,7 @@
 #include <QVector>
 
 class dialog;
+class QPushButton;
 namespace Ui { class MainWindow; }
 
 // The control panel: a frameless card with a start page and a main page whose
@@ -95,6 +96,7 @@ private:
     void initSolidGrayState();
     void initScanSpecialState();
     void sendScanLinesInfo();
+    void pickWellColor(QColor &picked, QPushButton *well, void (MainWindow::*apply)());
 
     Ui::MainWindow *ui = nullptr;
     dialog *patternWindow = nullptr;

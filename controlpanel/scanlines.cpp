@@ -4,23 +4,6 @@
 
 #include "dialog.h"
 
-#include <QColorDialog>
-
-namespace {
-
-// The operator's pick, or an invalid colour when the dialog was cancelled.
-QColor askScanColor()
-{
-    return QColorDialog::getColor(Qt::white, nullptr, QString());
-}
-
-QString wellStyleSheet(const QColor &color)
-{
-    return QStringLiteral("background-color: ") + color.name();
-}
-
-} // namespace
-
 void MainWindow::sendScanLinesInfo()
 {
     patternWindow->getScanLinesInfo(ui->checkBox_hor->isChecked(), ui->checkBox_ver->isChecked(),
@@ -96,20 +79,10 @@ void MainWindow::on_spinBox_rectsize_valueChanged(int value)
 
 void MainWindow::on_pushButton_bgcol_clicked()
 {
-    const QColor color = askScanColor();
-    if (!color.isValid())
-        return; // a cancelled dialog keeps the operator's last colour
-    pickedBackgroundColor = color;
-    setScanLine();
-    ui->pushButton_bgcol->setStyleSheet(wellStyleSheet(color));
+    pickWellColor(pickedBackgroundColor, ui->pushButton_bgcol, &MainWindow::setScanLine);
 }
 
 void MainWindow::on_pushButton_linecol_clicked()
 {
-    const QColor color = askScanColor();
-    if (!color.isValid())
-        return; // a cancelled dialog keeps the operator's last colour
-    pickedLineColor = color;
-    setScanLine();
-    ui->pushButton_linecol->setStyleSheet(wellStyleSheet(color));
+    pickWellColor(pickedLineColor, ui->pushButton_linecol, &MainWindow::setScanLine);
 }

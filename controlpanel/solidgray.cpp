@@ -4,7 +4,6 @@
 
 #include "dialog.h"
 
-#include <QColorDialog>
 #include <QDebug>
 
 #include <cmath>
@@ -26,11 +25,6 @@ QColor swatchColor(int id)
     case -9: return QColor(Qt::yellow);
     default: return QColor();
     }
-}
-
-QString wellStyleSheet(const QColor &color)
-{
-    return QStringLiteral("background-color: ") + color.name();
 }
 
 } // namespace
@@ -137,20 +131,10 @@ void MainWindow::setGrayType()
 // stays, and nothing is sent.
 void MainWindow::on_pushButton_dark_clicked()
 {
-    const QColor color = QColorDialog::getColor(Qt::white, nullptr, QString());
-    if (!color.isValid())
-        return;
-    pickedDarkColor = color;
-    setGrayScale();
-    ui->pushButton_dark->setStyleSheet(wellStyleSheet(color));
+    pickWellColor(pickedDarkColor, ui->pushButton_dark, &MainWindow::setGrayScale);
 }
 
 void MainWindow::on_pushButton_shallow_clicked()
 {
-    const QColor color = QColorDialog::getColor(Qt::white, nullptr, QString());
-    if (!color.isValid())
-        return;
-    pickedLightColor = color;
-    setGrayScale();
-    ui->pushButton_shallow->setStyleSheet(wellStyleSheet(color));
+    pickWellColor(pickedLightColor, ui->pushButton_shallow, &MainWindow::setGrayScale);
 }

@@ -14,20 +14,7 @@ mkdir -p "$images"
 start_xvfb 79
 start_walltest "$binary" /dev/null
 
-read -r panel_x panel_y _ _ < <(window_geometry "$PANEL_ID")
-# Both pages of the stacked widget sit at 6,-16 in the panel; the tab pages
-# start at the tab widget's top-left (110,35 on the main page).
-page_x=$((panel_x + 6))
-page_y=$((panel_y - 16))
-tab_x=$((page_x + 110))
-tab_y=$((page_y + 35))
-
-# click_at X Y W H: clicks the centre of a widget placed at X,Y with size W x H.
-click_at() {
-    xdotool mousemove $(($1 + $3 / 2)) $(($2 + $4 / 2)) click 1
-    sleep 0.3
-    kill -0 "$WALLTEST_PID" 2>/dev/null || fail "walltest died"
-}
+panel_places
 
 # menu N: the menu button of tab N (1 to 6).
 menu() {

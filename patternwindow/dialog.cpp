@@ -92,10 +92,8 @@ void dialog::setMode(int newMode)
 
 void dialog::setSolidColor(const QColor &color)
 {
-    mode = Solid;
     solidColor = color;
-    updateClockTimer();
-    update();
+    selectFamily(Solid);
 }
 
 void dialog::setColorBarLayout(bool autoSize, int newCellWidth, int newCellHeight, bool tile)
@@ -104,30 +102,24 @@ void dialog::setColorBarLayout(bool autoSize, int newCellWidth, int newCellHeigh
     cellWidth = newCellWidth;
     cellHeight = newCellHeight;
     tileColorBars = tile;
-    mode = ColorBars;
-    updateClockTimer();
-    update();
+    selectFamily(ColorBars);
 }
 
 void dialog::setGrayRamp(int length, int reverse, int rotate, const QColor &dark, const QColor &light)
 {
-    mode = GrayBars;
     rampLength = length;
     rampReverse = reverse;
     rampRotate = rotate;
     rampDarkColor = dark;
     rampLightColor = light;
-    updateClockTimer();
-    update();
+    selectFamily(GrayBars);
 }
 
 void dialog::setColorRampChart(int on, int direction)
 {
-    mode = GrayBars;
     colorRampChart = on;
     colorRampDirection = direction;
-    updateClockTimer();
-    update();
+    selectFamily(GrayBars);
 }
 
 void dialog::setScanTiming(int intervalMs, int step)
@@ -157,11 +149,9 @@ void dialog::setScanDirection(int sign)
 
 void dialog::setGrayBlockTest(int type, bool hideText)
 {
-    mode = GrayBlocks;
     grayBlockType = type;
     hideBlockText = hideText;
-    updateClockTimer();
-    update();
+    selectFamily(GrayBlocks);
 }
 
 void dialog::setSpecialPattern(int type, int newCabinetWidth, int newCabinetHeight)
@@ -228,19 +218,24 @@ void dialog::updateClockTimer()
         delayTimer->stop();
 }
 
+// The family changes; the clock runs only while a clock is shown.
+void dialog::selectFamily(int family)
+{
+    mode = family;
+    updateClockTimer();
+    update();
+}
+
 void dialog::getColorInfo(QVector<QColor> color, int column, int row)
 {
     colorList = color;
     colorColumns = column;
     colorRows = row;
-    mode = ColorBars;
-    updateClockTimer();
-    update();
+    selectFamily(ColorBars);
 }
 
 void dialog::getScanLinesInfo(int hor, int ver, int lr, int rl, int font, int square, QColor bg, QColor line, int w, int d)
 {
-    mode = ScanLines;
     fontTest = font;
     movingSquare = square;
     scanHorizontal = hor;
@@ -251,8 +246,7 @@ void dialog::getScanLinesInfo(int hor, int ver, int lr, int rl, int font, int sq
     scanLineColor = line;
     scanLineWidth = w;
     scanPitch = w + d;
-    updateClockTimer();
-    update();
+    selectFamily(ScanLines);
 }
 
 void dialog::stepScanOffset()

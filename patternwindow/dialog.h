@@ -83,6 +83,7 @@ private:
     void dragFromAnchor(const QPoint &pos);
     Qt::CursorShape cursorShapeAt(const QPoint &pos) const;
     bool fontTestShown() const;
+    void selectFamily(int family);
     void updateClockTimer();
     void reloadPicture();
 

@@ -8,8 +8,7 @@
 // Boxed: a label in a QFrame::Box; NoFrame: a frameless combo box; VerticalLine: a plain QFrame::VLine.
 enum ControlState { Plain = 0, Checkable = 1, Checked = 2, Disabled = 4, Boxed = 8, NoFrame = 16, VerticalLine = 32 };
 
-// A control's font: family, weight and point size; "" and 0 keep the application's.
-// PageList is what the page list's style sheet sets.
+// A control's font; "" and 0 keep the application's. PageList is set by the page list's style sheet.
 struct ControlFont { const char *family = ""; int weight = 0; int pointSize = 0; };
 const ControlFont AppFont, YaHei { "微软雅黑", QFont::Normal }, Gothic { "Century Gothic" },
     GothicBold { "Century Gothic", QFont::Bold }, Gothic12 { "Century Gothic", QFont::Normal, 12 },

@@ -2,11 +2,6 @@
 // test, moving square and the two colour wells.
 #include "paneltest.h"
 
-namespace {
-enum Change { LineWidth, Gap, Direction, BackgroundColour, LineColour };
-}
-Q_DECLARE_METATYPE(Change)
-
 class TestScanLinesPanel : public QObject
 {
     Q_OBJECT
@@ -16,8 +11,8 @@ private slots:
     {
         QTest::addColumn<QStringList>("clicks");
         QTest::addColumn<QVector<int>>("expected"); // 横线, 竖线, 右斜线 (lr), 左斜线 (rl), character test
-        QTest::newRow("overlay off: 竖线 unchecks 横线")
-            << QStringList{ "checkBox_hor", "checkBox_ver" } << QVector<int>{ 0, 1, 0, 0, 0 };
+        QTest::newRow("overlay off: 竖线 unchecks 横线 and the character test")
+            << QStringList{ "pushButton_fonttest", "checkBox_hor", "checkBox_ver" } << QVector<int>{ 0, 1, 0, 0, 0 };
         QTest::newRow("overlay on: 横线 and 竖线 both on")
             << QStringList{ "checkBox_overlay", "checkBox_hor", "checkBox_ver" } << QVector<int>{ 1, 1, 0, 0, 0 };
         QTest::newRow("overlay on then off keeps both on")
@@ -44,15 +39,15 @@ private slots:
         QCOMPARE(window->mode, int(ScanLines));
     }
 
+    // A direction change is a row of directionBoxes.
     void changeSwitchesTestsOff_data()
     {
         QTest::addColumn<QString>("test");
-        QTest::addColumn<Change>("change");
-        QTest::newRow("line width, character test") << "pushButton_fonttest" << LineWidth;
-        QTest::newRow("gap, square") << "pushButton_square" << Gap;
-        QTest::newRow("direction, character test") << "pushButton_fonttest" << Direction;
-        QTest::newRow("background colour, square") << "pushButton_square" << BackgroundColour;
-        QTest::newRow("line colour, character test") << "pushButton_fonttest" << LineColour;
+        QTest::addColumn<QString>("control");
+        QTest::newRow("line width, character test") << "pushButton_fonttest" << "spinBox_linwid";
+        QTest::newRow("gap, square") << "pushButton_square" << "spinBox_lined";
+        QTest::newRow("background colour, square") << "pushButton_square" << "pushButton_bgcol";
+        QTest::newRow("line colour, character test") << "pushButton_fonttest" << "pushButton_linecol";
     }
 
     // Both tests sit in one exclusive group, so this passes only through the
@@ -60,30 +55,26 @@ private slots:
     void changeSwitchesTestsOff()
     {
         QFETCH(QString, test);
-        QFETCH(Change, change);
+        QFETCH(QString, control);
         Panel panel(3);
         panel.click(test);
         QCOMPARE(panel.pattern->fontTest + panel.pattern->movingSquare, 1);
         const QColor picked(0x12, 0xab, 0x34);
         ModalAnswerer answerer(pickColor(picked));
-        switch (change) {
-        case LineWidth: panel.ui->spinBox_linwid->setValue(5); break;
-        case Gap: panel.ui->spinBox_lined->setValue(7); break;
-        case Direction: panel.click("checkBox_ver"); break;
-        case BackgroundColour: panel.click("pushButton_bgcol"); break;
-        case LineColour: panel.click("pushButton_linecol"); break;
-        }
+        if (auto *box = panel.find<QSpinBox>(control))
+            box->setValue(control == "spinBox_linwid" ? 5 : 7);
+        else
+            panel.click(control);
         QVERIFY(!panel.ui->pushButton_fonttest->isChecked());
         QVERIFY(!panel.ui->pushButton_square->isChecked());
         QVERIFY(panel.ui->spinBox_rectsize->isHidden());
         QCOMPARE(panel.pattern->mode, int(ScanLines));
         QCOMPARE(panel.pattern->fontTest + panel.pattern->movingSquare, 0);
-        QCOMPARE(answerer.answered, int(change >= BackgroundColour));
-        QCOMPARE(panel.pattern->scanLineWidth, change == LineWidth ? 5 : 1);
-        QCOMPARE(panel.pattern->scanPitch, change == LineWidth ? 5 + 20 : change == Gap ? 1 + 7 : 1 + 20);
-        QCOMPARE(panel.pattern->scanVertical, int(change == Direction));
-        QCOMPARE(panel.pattern->scanBackground, change == BackgroundColour ? picked : QColor(Qt::black));
-        QCOMPARE(panel.pattern->scanLineColor, change == LineColour ? picked : QColor(Qt::white));
+        QCOMPARE(answerer.answered, int(control.endsWith("col")));
+        QCOMPARE(panel.pattern->scanLineWidth, control == "spinBox_linwid" ? 5 : 1);
+        QCOMPARE(panel.pattern->scanPitch, control == "spinBox_linwid" ? 5 + 20 : control == "spinBox_lined" ? 1 + 7 : 1 + 20);
+        QCOMPARE(panel.pattern->scanBackground, control == "pushButton_bgcol" ? picked : QColor(Qt::black));
+        QCOMPARE(panel.pattern->scanLineColor, control == "pushButton_linecol" ? picked : QColor(Qt::white));
     }
 
     void cancelledColourKeepsEverything_data()

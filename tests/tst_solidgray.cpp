@@ -11,14 +11,12 @@ private slots:
     {
         QTest::addColumn<QStringList>("clicks");
         QTest::addColumn<QColor>("shown");
-        QTest::newRow("white-named swatch shows black") << QStringList{ "pushButton_white" } << QColor(Qt::black);
-        QTest::newRow("yellow-named swatch shows white") << QStringList{ "pushButton_yellow" } << QColor(Qt::white);
-        QTest::newRow("red") << QStringList{ "pushButton_red" } << QColor(Qt::red);
-        QTest::newRow("green") << QStringList{ "pushButton_green" } << QColor(Qt::green);
-        QTest::newRow("purple-named swatch shows blue") << QStringList{ "pushButton_purple" } << QColor(Qt::blue);
-        QTest::newRow("blue-named swatch shows cyan") << QStringList{ "pushButton_blue" } << QColor(Qt::cyan);
-        QTest::newRow("cyan-named swatch shows magenta") << QStringList{ "pushButton_cyan" } << QColor(Qt::magenta);
-        QTest::newRow("black-named swatch shows yellow") << QStringList{ "pushButton_black" } << QColor(Qt::yellow);
+        // The object names do not match the colours; place order decides.
+        const char *names[] = { "white", "yellow", "red", "green", "purple", "blue", "cyan", "black" };
+        const Qt::GlobalColor shown[] = { Qt::black, Qt::white, Qt::red, Qt::green, Qt::blue, Qt::cyan, Qt::magenta, Qt::yellow };
+        for (int i = 0; i < 8; ++i)
+            QTest::addRow("pushButton_%s shows %s", names[i], qPrintable(QColor(shown[i]).name()))
+                << QStringList{ QStringLiteral("pushButton_") + names[i] } << QColor(shown[i]);
         QTest::newRow("the checked swatch clicked again is sent again")
             << QStringList{ "pushButton_red", "pushButton_red" } << QColor(Qt::red);
     }
@@ -88,10 +86,8 @@ private slots:
         QTest::addColumn<int>("length");
         QTest::addColumn<int>("reverse");
         QTest::addColumn<int>("rotate");
-        QTest::newRow("32") << "pushButton_32" << 32 << 0 << 0;
-        QTest::newRow("64") << "pushButton_64" << 64 << 0 << 0;
-        QTest::newRow("128") << "pushButton_128" << 128 << 0 << 0;
-        QTest::newRow("256") << "pushButton_256" << 256 << 0 << 0;
+        for (int length : { 32, 64, 128, 256 })
+            QTest::addRow("%d", length) << QStringLiteral("pushButton_%1").arg(length) << length << 0 << 0;
         QTest::newRow("custom gives 0") << "pushButton_nolimit" << 0 << 0 << 0;
         QTest::newRow("ball gives -1") << "pushButton_ball" << -1 << 0 << 0;
         QTest::newRow("反相 before any button gives 16") << "checkBox_reverse" << 16 << 1 << 0;
@@ -162,25 +158,17 @@ private slots:
         QVERIFY(panel.ui->pushButton_right->isHidden());
     }
 
-    void grayBars_data()
+    // Each box sends all three values, so each is checked right after its own change.
+    void grayBarBoxesSendWidthStartAndStep()
     {
-        QTest::addColumn<QString>("spinBox");
-        QTest::addColumn<int>("value");
-        QTest::addColumn<QVector<int>>("sent"); // width, first level, step
-        QTest::newRow("level width") << "spinBox_graywid_custom" << 12 << QVector<int>{ 12, 0, 1 };
-        QTest::newRow("first level") << "spinBox_startgray" << 40 << QVector<int>{ 1, 40, 1 };
-        QTest::newRow("gray step") << "spinBox_graydistance" << 8 << QVector<int>{ 1, 0, 8 };
-    }
-
-    void grayBars()
-    {
-        QFETCH(QString, spinBox);
-        QFETCH(int, value);
-        QFETCH(QVector<int>, sent);
         Panel panel(2);
-        panel.find<QSpinBox>(spinBox)->setValue(value);
         const dialog *window = panel.pattern;
-        QCOMPARE((QVector<int>{ window->grayBarWidth, window->grayBarStart, window->grayBarSpacing }), sent);
+        panel.ui->spinBox_graywid_custom->setValue(12);
+        QCOMPARE(window->grayBarWidth, 12);
+        panel.ui->spinBox_startgray->setValue(40);
+        QCOMPARE(window->grayBarStart, 40);
+        panel.ui->spinBox_graydistance->setValue(8);
+        QCOMPARE((QVector<int>{ window->grayBarWidth, window->grayBarStart, window->grayBarSpacing }), (QVector<int>{ 12, 40, 8 }));
     }
 
     void colourWells_data()
@@ -205,15 +193,9 @@ private slots:
         ModalAnswerer answerer(pickColor(answer));
         QTest::mouseClick(well, Qt::LeftButton);
         QCOMPARE(answerer.answered, 1);
-        if (answer.isValid()) {
-            QCOMPARE(well->styleSheet(), QStringLiteral("background-color: ") + answer.name());
-            QCOMPARE(panel.pattern->mode, int(GrayBars));
-            QCOMPARE(panel.pattern->rampLength, -1);
-        } else {
-            QCOMPARE(well->styleSheet(), styleBefore);
-            QCOMPARE(panel.pattern->mode, int(Solid));
-            panel.click("pushButton_32"); // a later ramp still carries the earlier colours
-        }
+        QCOMPARE(well->styleSheet(), answer.isValid() ? QStringLiteral("background-color: ") + answer.name() : styleBefore);
+        QCOMPARE(panel.pattern->mode, answer.isValid() ? int(GrayBars) : int(Solid));
+        panel.click("pushButton_32"); // a later ramp carries the kept colours
         const QColor picked = answer.isValid() ? answer : dark ? QColor(Qt::black) : QColor(Qt::white);
         QCOMPARE(panel.pattern->rampDarkColor, dark ? picked : QColor(Qt::black));
         QCOMPARE(panel.pattern->rampLightColor, dark ? QColor(Qt::white) : picked);

@@ -5,16 +5,15 @@
 #include <QBuffer>
 #include <QImageReader>
 #include <QTemporaryDir>
-#include <QtEndian>
 
 namespace {
 
-const QColor pictureColor(200, 40, 60);
+QColor pictureColor() { return QColor(200, 40, 60); }
 
 QByteArray encoded(const char *format)
 {
     QImage image(64, 48, QImage::Format_RGB32);
-    image.fill(pictureColor);
+    image.fill(pictureColor());
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -22,23 +21,12 @@ QByteArray encoded(const char *format)
     return bytes;
 }
 
-// A 65-byte PNG whose valid header claims 60000 × 60000 RGB pixels.
+// A 65-byte PNG: signature, a valid header chunk claiming 60000 × 60000 RGB
+// pixels (0xea60), an empty data chunk and the end chunk.
 QByteArray hugeHeaderPng()
 {
-    const auto chunk = [](const QByteArray &typeAndData) {
-        quint32 crc = 0xFFFFFFFFu;
-        for (char byte : typeAndData) {
-            crc ^= quint8(byte);
-            for (int k = 0; k < 8; ++k)
-                crc = (crc & 1) ? (crc >> 1) ^ 0xEDB88320u : crc >> 1;
-        }
-        QByteArray length(4, '\0'), check(4, '\0');
-        qToBigEndian<quint32>(typeAndData.size() - 4, length.data());
-        qToBigEndian<quint32>(~crc, check.data());
-        return length + typeAndData + check;
-    };
-    return QByteArray("\x89PNG\r\n\x1a\n", 8) + chunk(QByteArray::fromHex("494844520000ea600000ea600802000000"))
-        + chunk(QByteArray::fromHex("49444154789c030000000001")) + chunk("IEND");
+    return QByteArray::fromHex("89504e470d0a1a0a" "0000000d494844520000ea600000ea6008020000000fb0e215"
+                               "0000000849444154789c030000000001480689d2" "0000000049454e44ae426082");
 }
 
 bool writeFile(const QString &path, const QByteArray &content)
@@ -57,10 +45,7 @@ void choosePicture(Panel &panel, const ModalAnswerer::Answer &answer, QStringLis
         *warnings = answerer.warnings;
 }
 
-QColor shownAt(Panel &panel, int x, int y)
-{
-    return panel.pattern->grab().toImage().pixelColor(x, y);
-}
+QColor shownAt(Panel &panel, int x, int y) { return panel.pattern->grab().toImage().pixelColor(x, y); }
 
 // Clicks as the operator does, with the window moved to another pattern
 // before each click so that a click that sends nothing shows.
@@ -105,40 +90,35 @@ private slots:
         QCOMPARE(panel.pattern->hideBlockText, hide);
     }
 
+    // The cabinet size shows with 箱体 alone, the picture controls with 自定义图片 alone.
     void specialTests_data()
     {
         QTest::addColumn<QStringList>("clicks");
         QTest::addColumn<int>("type");
-        QTest::addColumn<bool>("cabinetControls");
-        QTest::addColumn<bool>("pictureControls");
-        QTest::newRow("大屏") << QStringList{ "pushButton_fullscreenclock" } << 0 << false << false;
-        QTest::newRow("箱体 shows the cabinet size") << QStringList{ "pushButton_singleclock" } << 1 << true << false;
-        QTest::newRow("自定义图片 shows the picture controls") << QStringList{ "pushButton_rectcircle_2" } << 3 << false << true;
-        QTest::newRow("箱体 then 黑底方格圆圈 hides the cabinet size")
-            << QStringList{ "pushButton_singleclock", "pushButton_rectcircle" } << 2 << false << false;
-        QTest::newRow("自定义图片 then 大屏 hides the picture controls")
-            << QStringList{ "pushButton_rectcircle_2", "pushButton_fullscreenclock" } << 0 << false << false;
+        QTest::newRow("大屏") << QStringList{ "pushButton_fullscreenclock" } << 0;
+        QTest::newRow("箱体") << QStringList{ "pushButton_singleclock" } << 1;
+        QTest::newRow("自定义图片") << QStringList{ "pushButton_rectcircle_2" } << 3;
+        QTest::newRow("箱体 then 黑底方格圆圈") << QStringList{ "pushButton_singleclock", "pushButton_rectcircle" } << 2;
+        QTest::newRow("自定义图片 then 大屏") << QStringList{ "pushButton_rectcircle_2", "pushButton_fullscreenclock" } << 0;
         QTest::newRow("checked 大屏 clicked again restarts the clock")
-            << QStringList{ "pushButton_fullscreenclock", "pushButton_fullscreenclock" } << 0 << false << false;
+            << QStringList{ "pushButton_fullscreenclock", "pushButton_fullscreenclock" } << 0;
         QTest::newRow("checked 箱体 clicked again restarts the clock")
-            << QStringList{ "pushButton_singleclock", "pushButton_singleclock" } << 1 << true << false;
+            << QStringList{ "pushButton_singleclock", "pushButton_singleclock" } << 1;
     }
 
     void specialTests()
     {
         QFETCH(QStringList, clicks);
         QFETCH(int, type);
-        QFETCH(bool, cabinetControls);
-        QFETCH(bool, pictureControls);
         Panel panel(5);
         clickEach(panel, clicks);
         QCOMPARE(panel.pattern->mode, int(Special));
         QCOMPARE(panel.pattern->specialType, type);
         QCOMPARE(panel.pattern->delayTime, QTime(0, 0));
         for (const char *name : { "label_44", "label_45", "spinBox_timedelayw", "spinBox_timedelayh" })
-            QVERIFY2(panel.find<QWidget>(name)->isVisible() == cabinetControls, name);
+            QVERIFY2(panel.find<QWidget>(name)->isVisible() == (type == 1), name);
         for (const char *name : { "pushButton_filepath", "label_filepath", "checkBox_scale", "checkBox_noscale" })
-            QVERIFY2(panel.find<QWidget>(name)->isVisible() == pictureControls, name);
+            QVERIFY2(panel.find<QWidget>(name)->isVisible() == (type == 3), name);
     }
 
     void cabinetSizeResendsClock_data()
@@ -182,7 +162,7 @@ private slots:
         choosePicture(panel, chooseFile(path), &warnings);
         QCOMPARE(warnings, QStringList());
         QCOMPARE(panel.ui->label_filepath->text(), path);
-        QCOMPARE(shownAt(panel, 10, 10), pictureColor);
+        QCOMPARE(shownAt(panel, 10, 10), pictureColor());
         QCOMPARE(shownAt(panel, 100, 100), QColor(Qt::black));
 
         // Cancelled, the chooser keeps everything; it offers the last file, the
@@ -209,7 +189,7 @@ private slots:
 
         panel.click("checkBox_scale"); // the fit box works on the kept picture
         QVERIFY(panel.pattern->pictureFit);
-        QCOMPARE(shownAt(panel, 400, 400), pictureColor);
+        QCOMPARE(shownAt(panel, 400, 400), pictureColor());
     }
 
     void badPictureIsReported_data()
@@ -243,17 +223,14 @@ private slots:
         Panel panel(5);
         panel.click("pushButton_rectcircle_2");
         choosePicture(panel, chooseFile(good));
-        QCOMPARE(shownAt(panel, 10, 10), pictureColor);
+        QCOMPARE(shownAt(panel, 10, 10), pictureColor());
 
         QStringList warnings;
-        QElapsedTimer clock;
-        clock.start();
         choosePicture(panel, [&](QDialog *modal) {
             chooseFile(bad)(modal);
             if (vanishes)
                 QFile::remove(bad);
         }, &warnings);
-        QVERIFY(clock.elapsed() < 5000);
         QCOMPARE(warnings.size(), 1);
         QVERIFY2(warnings.first().contains(QDir::toNativeSeparators(bad)) && warnings.first().contains(why),
                  qPrintable(warnings.first()));
@@ -265,7 +242,7 @@ private slots:
         QVERIFY(writeFile(bad, encoded("PNG")));
         choosePicture(panel, chooseFile(bad), &warnings);
         QCOMPARE(warnings, QStringList());
-        QCOMPARE(shownAt(panel, 10, 10), pictureColor);
+        QCOMPARE(shownAt(panel, 10, 10), pictureColor());
     }
 
 private:

@@ -29,20 +29,7 @@ shoot() {
     echo "saved $artifacts/$1.png (${w}x${h})"
 }
 
-# click_at X Y W H: clicks the centre of a widget placed at X,Y with size W x H.
-click_at() {
-    xdotool mousemove $(($1 + $3 / 2)) $(($2 + $4 / 2)) click 1
-    sleep 0.3
-    alive "after a click at $1,$2"
-}
-
-read -r panel_x panel_y _ _ < <(window_geometry "$PANEL_ID")
-# Both pages of the stacked widget sit at 6,-16 in the panel.
-page_x=$((panel_x + 6))
-page_y=$((panel_y - 16))
-# The tab pages start at the tab widget's top-left, its tab bar being hidden.
-tab_x=$((page_x + 110))
-tab_y=$((page_y + 35))
+panel_places
 
 shoot start-page
 

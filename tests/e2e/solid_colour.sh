@@ -12,22 +12,7 @@ mkdir -p "$artifacts"
 start_xvfb 65
 start_walltest "$binary" "$artifacts/solid_colour.log"
 
-read -r panel_x panel_y _ _ < <(window_geometry "$PANEL_ID")
-[ "$panel_x" = 700 ] && [ "$panel_y" = 500 ] || fail "panel at $panel_x,$panel_y, not 700,500"
-
-# Both pages of the stacked widget sit at 6,-16 in the panel; the tab pages
-# start at the tab widget's top-left (110,35 on the main page), since its tab
-# bar is hidden.
-page_x=$((panel_x + 6))
-page_y=$((panel_y - 16))
-tab_x=$((page_x + 110))
-tab_y=$((page_y + 35))
-
-# click_at X Y W H: clicks the centre of a widget placed at X,Y with size W x H.
-click_at() {
-    xdotool mousemove $(($1 + $3 / 2)) $(($2 + $4 / 2)) click 1
-    sleep 0.3
-}
+panel_places
 
 # expect_pixel X Y "R G B" WHAT: waits up to 5 s for the screen pixel.
 expect_pixel() {
