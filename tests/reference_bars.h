@@ -23,27 +23,19 @@ inline void drawColorBars(QPainter &painter, PatternState &state, const QRect &r
         state.cellWidth = rect.width() / columns + (rect.width() % columns ? 1 : 0);
         state.cellHeight = rect.height() / rows + (rect.height() % rows ? 1 : 0);
     }
-    if (state.cellWidth < 1 || state.cellHeight < 1)
+    const int cw = state.cellWidth;
+    const int ch = state.cellHeight;
+    if (cw < 1 || ch < 1)
         return;
-    int hRep = 1;
-    int vRep = 1;
-    if (state.tileColorBars) {
-        hRep = rect.width() / (columns * state.cellWidth) + 1;
-        vRep = rect.height() / (rows * state.cellHeight) + 1;
-    }
+    const int hRep = state.tileColorBars ? rect.width() / (columns * cw) + 1 : 1;
+    const int vRep = state.tileColorBars ? rect.height() / (rows * ch) + 1 : 1;
     painter.setPen(Qt::NoPen);
     for (int r = 0; r < vRep * rows; ++r) {
         for (int c = 0; c < hRep * columns; ++c) {
             painter.setBrush(state.colorList.at((r % rows) * columns + c % columns));
-            painter.drawRect(c * state.cellWidth, r * state.cellHeight, state.cellWidth, state.cellHeight);
+            painter.drawRect(c * cw, r * ch, cw, ch);
         }
     }
-}
-
-inline void setRampStops(QGradient &gradient, const PatternState &state)
-{
-    gradient.setColorAt(state.rampReverse, state.rampDarkColor);
-    gradient.setColorAt(1 - state.rampReverse, state.rampLightColor);
 }
 
 inline void drawChart(QPainter &painter, const PatternState &state, const QRect &rect)
@@ -53,35 +45,20 @@ inline void drawChart(QPainter &painter, const PatternState &state, const QRect 
     const int h = rect.height();
     painter.setBrush(QColor(Qt::black));
     painter.drawRect(rect);
-    const int cw = w / 7;
-    const int ch = h / 7;
+    const int direction = state.colorRampDirection;
+    if (direction < 0 || direction > 3)
+        return;
+    // Gradient axis per direction: down, up, right to left, left to right.
+    const QLineF axes[4] = { QLineF(0, 0, 0, h), QLineF(0, h, 0, 0), QLineF(w, 0, 0, 0), QLineF(0, 0, w, 0) };
     for (int i = 0; i < 7; ++i) {
-        QLinearGradient gradient;
-        QRect bar;
-        switch (state.colorRampDirection) {
-        case 0:
-            gradient = QLinearGradient(0, 0, 0, h);
-            bar = QRect(5 + i * cw, 0, cw - 10, h);
-            break;
-        case 1:
-            gradient = QLinearGradient(0, h, 0, 0);
-            bar = QRect(5 + i * cw, 0, cw - 10, h);
-            break;
-        case 2:
-            gradient = QLinearGradient(w, 0, 0, 0);
-            bar = QRect(0, 5 + i * ch, w, ch - 10);
-            break;
-        case 3:
-            gradient = QLinearGradient(0, 0, w, 0);
-            bar = QRect(0, 5 + i * ch, w, ch - 10);
-            break;
-        default:
-            return;
-        }
+        QLinearGradient gradient(axes[direction].p1(), axes[direction].p2());
         gradient.setColorAt(0, colours[i]);
         gradient.setColorAt(1, Qt::black);
         painter.setBrush(gradient);
-        painter.drawRect(bar);
+        if (direction < 2)
+            painter.drawRect(QRect(5 + i * (w / 7), 0, w / 7 - 10, h));
+        else
+            painter.drawRect(QRect(0, 5 + i * (h / 7), w, h / 7 - 10));
     }
 }
 
@@ -98,14 +75,16 @@ inline void drawGrayBars(QPainter &painter, const PatternState &state, const QRe
         const int d = qMin(w, h);
         const int r = d / 2;
         QRadialGradient gradient(r, r, r, r, r);
-        setRampStops(gradient, state);
+        gradient.setColorAt(state.rampReverse, state.rampDarkColor);
+        gradient.setColorAt(1 - state.rampReverse, state.rampLightColor);
         painter.setBrush(gradient);
         painter.drawEllipse(QRect(0, 0, d, d));
     } else if (state.rampLength > 0 || (state.grayBarWidth == 1 && state.grayBarStart == 0)) {
         const int length = state.rampLength > 0 ? state.rampLength : w;
         const bool down = state.rampLength > 0 && state.rampRotate;
         QLinearGradient gradient(0, 0, down ? 0 : length, down ? length : 0);
-        setRampStops(gradient, state);
+        gradient.setColorAt(state.rampReverse, state.rampDarkColor);
+        gradient.setColorAt(1 - state.rampReverse, state.rampLightColor);
         gradient.setSpread(QGradient::RepeatSpread);
         painter.setBrush(gradient);
         painter.drawRect(rect);
@@ -122,27 +101,12 @@ inline void drawGrayBars(QPainter &painter, const PatternState &state, const QRe
                 levels.append(v);
         }
         for (int k = 0; k < levels.size(); ++k) {
-            QColor gray;
-            gray.setHsv(0, 0, levels.at(k));
-            painter.setBrush(gray);
-            if (state.rampRotate)
-                painter.drawRect(0, k * b, w, b);
-            else
-                painter.drawRect(k * b, 0, b, h);
+            QColor level;
+            level.setHsv(0, 0, levels.at(k));
+            painter.setBrush(level);
+            painter.drawRect(state.rampRotate ? QRect(0, k * b, w, b) : QRect(k * b, 0, b, h));
         }
     }
-}
-
-inline void drawInfoOverlay(QPainter &painter, const PatternState &state, const QRect &rect, const QPoint &cursor)
-{
-    const int v = grayAdjusted(state.solidColor, state.grayOffset).value();
-    painter.setPen(v <= 99 ? QColor(Qt::white) : QColor(Qt::black));
-    QFont font = painter.font();
-    font.setPixelSize(17);
-    font.setFamily(QStringLiteral("Century Gothic"));
-    painter.setFont(font);
-    painter.drawText(rect, Qt::AlignCenter,
-                     QStringLiteral("GrayValue:%1 (%2,%3) ").arg(v).arg(cursor.x()).arg(cursor.y()));
 }
 
 // One whole frame: base fill, the family, the information text.
@@ -155,8 +119,15 @@ inline void renderFrame(QPainter &painter, PatternState &state, const QRect &rec
         reference::drawColorBars(painter, state, rect);
     else if (state.mode == GrayBars)
         reference::drawGrayBars(painter, state, rect);
-    if (state.infoVisible)
-        reference::drawInfoOverlay(painter, state, rect, cursor);
+    if (!state.infoVisible)
+        return;
+    const int v = grayAdjusted(state.solidColor, state.grayOffset).value();
+    painter.setPen(v <= 99 ? QColor(Qt::white) : QColor(Qt::black));
+    QFont font = painter.font();
+    font.setPixelSize(17);
+    font.setFamily(QStringLiteral("Century Gothic"));
+    painter.setFont(font);
+    painter.drawText(rect, Qt::AlignCenter, QStringLiteral("GrayValue:%1 (%2,%3) ").arg(v).arg(cursor.x()).arg(cursor.y()));
 }
 
 } // namespace reference

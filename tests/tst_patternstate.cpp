@@ -6,6 +6,7 @@
 #include <QPaintEvent>
 #include <QSignalSpy>
 #include <QTimer>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -68,6 +69,7 @@ private slots:
     void squareAsWideAsTheWindowKeepsNonNegativeSpeed();
     void colorListTravelsThroughTheStringConnection();
     void degenerateStatesPaintWithoutCrashing();
+    void pictureIsDecodedOnceAndFollowsItsFile();
 };
 
 void TestPatternState::defaults()
@@ -465,6 +467,34 @@ void TestPatternState::degenerateStatesPaintWithoutCrashing()
     QVERIFY(!w.grab().isNull());
     w.setColorRampChart(0, 0);
     QVERIFY(!w.grab().isNull());
+}
+
+void TestPatternState::pictureIsDecodedOnceAndFollowsItsFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("wall 图片.png");
+    QImage picture(40, 30, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    QVERIFY(picture.save(path));
+
+    dialog w;
+    w.setPicture(path, false);
+    QCOMPARE(QColor(w.picture.pixel(0, 0)), QColor(Qt::red));
+    const qint64 decoded = w.picture.cacheKey();
+    w.setPicture(path, true);
+    QCOMPARE(w.picture.cacheKey(), decoded);
+
+    // The operator replaces the file on disk: the window shows the new one.
+    QTest::qWait(1100);
+    picture.fill(Qt::blue);
+    QVERIFY(picture.save(path));
+    QTRY_COMPARE(QColor(w.picture.pixel(0, 0)), QColor(Qt::blue));
+
+    // A file that disappears is reported and draws nothing.
+    QVERIFY(QFile::remove(path));
+    w.setPicture(path, true);
+    QTRY_VERIFY(w.picture.isNull());
+    QVERIFY(w.pictureError().contains("wall 图片.png"));
 }
 
 QTEST_MAIN(TestPatternState)

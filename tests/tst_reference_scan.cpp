@@ -72,10 +72,10 @@ void ReferenceScanTest::smallWindowsEveryOffset_data()
     QTest::addColumn<int>("width");
     for (const QSize &size : { QSize(50, 50), QSize(101, 50) }) {
         for (int pitch : { 2, 3, 20, 64 }) {
-            for (int width : { 1, 2, 3, 4, 5 }) {
+            for (int width : { 1, 2, 3, 4, 5, 7, 9 }) {
                 if (width >= pitch && pitch != 3)
                     continue;
-                if ((width == 3 || width == 4) && pitch != 20)
+                if ((width == 3 || width == 4 || width >= 7) && pitch != 20)
                     continue;
                 QTest::addRow("%dx%d pitch %d width %d", size.width(), size.height(), pitch, width) << size << pitch << width;
             }

@@ -1,56 +1,8 @@
 // Pixel checks of the scan-line family: line sets, moving square, character test.
-#include "render.h"
+#include "renderassert.h"
 #include "startup.h"
 
 #include <QFontInfo>
-#include <QImage>
-#include <QPainter>
-#include <QtTest>
-
-namespace {
-
-const QRgb background = qRgb(0, 0, 255);
-const QRgb lineColor = qRgb(255, 255, 0);
-
-QImage renderState(PatternState &state, int width, int height)
-{
-    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::magenta);
-    QPainter painter(&image);
-    renderFrame(painter, state, image.rect(), QPoint(0, 0));
-    return image;
-}
-
-PatternState scanState(int pitch, int offset, int direction)
-{
-    PatternState state;
-    state.mode = ScanLines;
-    state.infoVisible = false;
-    state.scanBackground = QColor(background);
-    state.scanLineColor = QColor(lineColor);
-    state.scanLineWidth = 1;
-    state.scanPitch = pitch;
-    state.scanOffset = offset;
-    state.scanDirection = direction;
-    return state;
-}
-
-// The background's black outline covers the top row and the left column.
-QRgb backgroundAt(int x, int y)
-{
-    return (x == 0 || y == 0) ? qRgb(0, 0, 0) : background;
-}
-
-int countPixels(const QImage &image, const QRect &area, QRgb color)
-{
-    int count = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            count += image.pixel(x, y) == color;
-    return count;
-}
-
-} // namespace
 
 class RenderScanTest : public QObject
 {
@@ -58,108 +10,79 @@ class RenderScanTest : public QObject
 
 private slots:
     void initTestCase() { registerFontSubstitutions(); }
-    void horizontalLinesSitAtTheirRows_data();
-    void horizontalLinesSitAtTheirRows();
-    void diagonalLinesCoverTheWholeWindow_data();
-    void diagonalLinesCoverTheWholeWindow();
-    void onePatternWins_data();
-    void onePatternWins();
+    void lineSetsSitWhereTheyShould_data();
+    void lineSetsSitWhereTheyShould();
     void characterTestLinesSitOnTheirBaselines_data();
     void characterTestLinesSitOnTheirBaselines();
-    void characterTestPrefixFollowsTheFont();
-    void impossibleStatesDrawOnlyTheBackground_data();
-    void impossibleStatesDrawOnlyTheBackground();
+    void pixels_data();
+    void pixels() { verifyPixelRow(); }
 };
 
-void RenderScanTest::horizontalLinesSitAtTheirRows_data()
+namespace {
+
+const QRgb background = qRgb(0, 0, 255);
+const QRgb lineColor = qRgb(255, 255, 0);
+const QRgb black = qRgb(0, 0, 0);
+const QRgb white = qRgb(255, 255, 255);
+
+PatternState scanLines(int pitch, int offset = 0, int direction = 1, bool allSets = false)
 {
-    QTest::addColumn<int>("offset");
-    QTest::addColumn<int>("direction");
-    QTest::addColumn<QList<int>>("rows");
-    QTest::newRow("forward from 0: y = 0 ... 100") << 0 << 1 << QList<int>{ 0, 20, 40, 60, 80 };
-    QTest::newRow("backward offset 5: y = 15 ... 115") << 5 << -1 << QList<int>{ 15, 35, 55, 75, 95 };
-    QTest::newRow("forward offset 7: y = 7 ... 107") << 7 << 1 << QList<int>{ 7, 27, 47, 67, 87 };
+    PatternState state = patternState(ScanLines);
+    state.scanBackground = QColor(background);
+    state.scanLineColor = QColor(lineColor);
+    state.scanPitch = pitch;
+    state.scanOffset = offset;
+    state.scanDirection = direction;
+    state.scanHorizontal = state.scanVertical = state.scanDiagonalLR = state.scanDiagonalRL = allSets;
+    return state;
 }
 
-void RenderScanTest::horizontalLinesSitAtTheirRows()
+// The background's black outline covers the top row and the left column.
+QRgb backgroundAt(int x, int y)
 {
+    return (x == 0 || y == 0) ? black : background;
+}
+
+} // namespace
+
+void RenderScanTest::lineSetsSitWhereTheyShould_data()
+{
+    QTest::addColumn<int>("set");
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<int>("direction");
+    QTest::addColumn<int>("firstLine");
+    QTest::addColumn<int>("lineCount");
+    QTest::newRow("horizontal forward from 0: y = 0 ... 100") << 0 << 0 << 1 << 0 << 6;
+    QTest::newRow("horizontal backward offset 5: y = 15 ... 115") << 0 << 5 << -1 << 15 << 6;
+    QTest::newRow("horizontal forward offset 7: y = 7 ... 107") << 0 << 7 << 1 << 7 << 6;
+    QTest::newRow("vertical backward offset 4: x = 16 ... 116") << 1 << 4 << -1 << 16 << 6;
+    QTest::newRow("left-to-right, 22 lines from (0,-100) to (100,0)") << 2 << 0 << 1 << 0 << 22;
+    QTest::newRow("left-to-right, offset 3 backward") << 2 << 3 << -1 << -3 << 22;
+    QTest::newRow("right-to-left, 22 lines from (0,0) to (100,-100)") << 3 << 0 << 1 << 0 << 22;
+    QTest::newRow("right-to-left, offset 6 forward") << 3 << 6 << 1 << 6 << 22;
+}
+
+// On 100 x 100 at pitch 20, line j of a set is where c = firstLine + 20j: c is y
+// for the horizontal set, x for the vertical, and for the diagonals from
+// (0, c - 100) to (100, c) and from (0, c) to (100, c - 100), y - x + 100 and x + y.
+void RenderScanTest::lineSetsSitWhereTheyShould()
+{
+    QFETCH(int, set);
     QFETCH(int, offset);
     QFETCH(int, direction);
-    QFETCH(QList<int>, rows);
-    PatternState state = scanState(20, offset, direction);
-    state.scanHorizontal = 1;
-    const QImage image = renderState(state, 200, 100);
+    QFETCH(int, firstLine);
+    QFETCH(int, lineCount);
+    PatternState state = scanLines(20, offset, direction);
+    int *const sets[] = { &state.scanHorizontal, &state.scanVertical, &state.scanDiagonalLR, &state.scanDiagonalRL };
+    *sets[set] = 1;
+    const QImage image = renderPattern(state, QSize(100, 100));
     for (int y = 0; y < 100; ++y) {
-        const QRgb expected = rows.contains(y) ? lineColor : backgroundAt(50, y);
-        QCOMPARE(image.pixel(50, y), expected);
-        QCOMPARE(image.pixel(199, y), expected);
-    }
-}
-
-void RenderScanTest::diagonalLinesCoverTheWholeWindow_data()
-{
-    QTest::addColumn<bool>("fallingToTheRight");
-    QTest::addColumn<int>("offset");
-    QTest::addColumn<int>("direction");
-    QTest::newRow("left-to-right, 22 lines from (0,-100) to (100,0)") << true << 0 << 1;
-    QTest::newRow("left-to-right, offset 3 backward") << true << 3 << -1;
-    QTest::newRow("right-to-left, 22 lines from (0,0) to (100,-100)") << false << 0 << 1;
-    QTest::newRow("right-to-left, offset 6 forward") << false << 6 << 1;
-}
-
-void RenderScanTest::diagonalLinesCoverTheWholeWindow()
-{
-    QFETCH(bool, fallingToTheRight);
-    QFETCH(int, offset);
-    QFETCH(int, direction);
-    PatternState state = scanState(20, offset, direction);
-    state.scanDiagonalLR = fallingToTheRight;
-    state.scanDiagonalRL = !fallingToTheRight;
-    const QImage image = renderState(state, 100, 50);
-    // Line j runs through (0, c - 100) to (100, c) or (0, c) to (100, c - 100), c = s*o + 20j, j = 0 ... 21.
-    const int shift = direction * offset;
-    for (int y = 0; y < 50; ++y) {
         for (int x = 0; x < 100; ++x) {
-            const int c = fallingToTheRight ? y - x + 100 : x + y;
-            const int j = (c - shift) / 20;
-            const bool onLine = (c - shift) % 20 == 0 && j >= 0 && j <= 21;
-            QCOMPARE(image.pixel(x, y), onLine ? lineColor : backgroundAt(x, y));
+            const int along[] = { y, x, y - x + 100, x + y };
+            const int c = along[set] - firstLine;
+            const bool onLine = c >= 0 && c % 20 == 0 && c / 20 < lineCount;
+            VERIFY_NO_DIFFERENCE(firstPixelUnlike(image, QRect(x, y, 1, 1), onLine ? lineColor : backgroundAt(x, y)));
         }
-    }
-}
-
-void RenderScanTest::onePatternWins_data()
-{
-    QTest::addColumn<bool>("square");
-    QTest::addColumn<bool>("fontTest");
-    QTest::newRow("square over character test and lines") << true << true;
-    QTest::newRow("character test over all four line sets") << false << true;
-}
-
-void RenderScanTest::onePatternWins()
-{
-    QFETCH(bool, square);
-    QFETCH(bool, fontTest);
-    PatternState state = scanState(4, 0, 1);
-    for (int i = 0; i < 8; ++i)
-        state.testFonts.append(QFont(QStringLiteral("Arial")));
-    state.scanHorizontal = state.scanVertical = state.scanDiagonalLR = state.scanDiagonalRL = 1;
-    state.movingSquare = square;
-    state.fontTest = fontTest;
-    state.squareX = 30;
-    state.squareY = 40;
-    state.squareWidth = 20;
-    state.squareHeight = 10;
-    const QImage image = renderState(state, 800, 100);
-    QCOMPARE(countPixels(image, image.rect(), lineColor), 0);
-    if (square) {
-        // White inside the black outline (30, 40) to (50, 50); black everywhere else.
-        QCOMPARE(countPixels(image, QRect(31, 41, 19, 9), qRgb(255, 255, 255)), 19 * 9);
-        QCOMPARE(countPixels(image, image.rect(), qRgb(0, 0, 0)), 800 * 100 - 19 * 9);
-    } else {
-        // Right of the text the lower half is white and the upper half the background.
-        QCOMPARE(countPixels(image, QRect(700, 50, 100, 50), qRgb(255, 255, 255)), 100 * 50);
-        QCOMPARE(image.pixel(799, 49), background);
     }
 }
 
@@ -178,68 +101,64 @@ void RenderScanTest::characterTestLinesSitOnTheirBaselines()
 {
     QFETCH(int, fontIndex);
     QFETCH(QString, prefix);
-    PatternState state = scanState(20, 0, 1);
-    const QString families[] = { QStringLiteral("Times New Roman"), QStringLiteral("Arial"),
-                                 QStringLiteral("Courier"), QStringLiteral("宋体") };
-    for (const QString &family : families) {
-        for (bool bold : { false, true }) {
-            QFont font(family, 4);
-            font.setWeight(bold ? QFont::Bold : -1);
-            state.testFonts.append(font);
-        }
+    PatternState state = scanLines(20);
+    for (const char *family : { "Times New Roman", "Arial", "Courier", "宋体" }) {
+        for (int weight : { -1, int(QFont::Bold) })
+            state.testFonts.append(QFont(QString::fromUtf8(family), 4, weight));
     }
     state.fontTest = 1;
     state.fontIndex = fontIndex;
-    const QImage image = renderState(state, 600, 400);
+    const QImage image = renderPattern(state, QSize(600, 400));
 
     QImage expected(600, 400, QImage::Format_ARGB32_Premultiplied);
-    expected.fill(background);
+    expected.fill(backgroundAt(1, 1));
     QPainter painter(&expected);
-    painter.setPen(Qt::black);
-    painter.drawLine(0, 0, 599, 0);
-    painter.drawLine(0, 0, 0, 399);
+    painter.fillRect(0, 0, 600, 1, Qt::black);
+    painter.fillRect(0, 0, 1, 400, Qt::black);
     painter.fillRect(0, 200, 600, 200, Qt::white);
     QFont font = state.testFonts.at(fontIndex);
-    const QString family = QFontInfo(font).family();
+    const QString text = prefix + QFontInfo(font).family() + " Size:";
     for (int i = 0; i < 10; ++i) {
         font.setPointSize(10 + 2 * i);
         painter.setFont(font);
-        const QString text = prefix + family + " Size:" + QString::number(10 + 2 * i);
         painter.setPen(Qt::white);
-        painter.drawText(QPoint(0, 15 + 20 * i), text);
+        painter.drawText(QPoint(0, 15 + 20 * i), text + QString::number(10 + 2 * i));
         painter.setPen(Qt::black);
-        painter.drawText(QPoint(0, 215 + 20 * i), text);
+        painter.drawText(QPoint(0, 215 + 20 * i), text + QString::number(10 + 2 * i));
     }
     painter.end();
-    QCOMPARE(image, expected);
-    QVERIFY(countPixels(image, QRect(0, 0, 600, 200), qRgb(255, 255, 255)) > 500);
+    VERIFY_NO_DIFFERENCE(firstDifferingPixel(image, expected));
+    QVERIFY(countPixels(image, QRect(0, 0, 600, 200), white) > 500);
 }
 
-void RenderScanTest::characterTestPrefixFollowsTheFont()
+void RenderScanTest::pixels_data()
 {
-    QCOMPARE(fontTestText(5, QStringLiteral("Liberation Mono"), 14), QStringLiteral("Font Test:Liberation Mono Size:14"));
-    QCOMPARE(fontTestText(6, QStringLiteral("Noto Serif CJK SC"), 28), QStringLiteral("字符测试:Noto Serif CJK SC Size:28"));
-}
+    addPixelColumns();
+    // The square (30, 40, 20, 10) wins over the character test, which wins over all four line sets.
+    PatternState square = scanLines(4, 0, 1, true);
+    square.testFonts = QVector<QFont>(8, QFont(QStringLiteral("Arial"))).toList();
+    square.fontTest = square.movingSquare = 1;
+    square.squareX = 30;
+    square.squareY = 40;
+    square.squareWidth = 20;
+    square.squareHeight = 10;
+    const QSize window(800, 100);
+    addPixelRow("square: white inside its outline", square, window, QRect(31, 41, 19, 9), white);
+    addPixelRow("square: black above, over text and lines", square, window, QRect(0, 0, 800, 41), black);
+    addPixelRow("square: black below, over the white half", square, window, QRect(0, 50, 800, 50), black);
+    PatternState text = square;
+    text.movingSquare = 0;
+    addPixelRow("character test: white lower half right of the text", text, window, QRect(700, 50, 100, 50), white);
+    addPixelRow("character test: no lines in the upper half", text, window, QRect(700, 1, 100, 49), background);
 
-void RenderScanTest::impossibleStatesDrawOnlyTheBackground_data()
-{
-    QTest::addColumn<int>("pitch");
-    QTest::addColumn<int>("fontIndex");
-    QTest::newRow("pitch 0") << 0 << 0;
-    QTest::newRow("negative pitch") << -3 << 0;
-    QTest::newRow("font index past the list") << 20 << 9;
-}
-
-void RenderScanTest::impossibleStatesDrawOnlyTheBackground()
-{
-    QFETCH(int, pitch);
-    QFETCH(int, fontIndex);
-    PatternState state = scanState(pitch, 0, 1);
-    state.scanHorizontal = state.scanVertical = state.scanDiagonalLR = state.scanDiagonalRL = 1;
-    state.fontTest = fontIndex > 7;
-    state.fontIndex = fontIndex;
-    const QImage image = renderState(state, 120, 80);
-    QCOMPARE(countPixels(image, QRect(1, 1, 119, 79), background), 119 * 79);
+    // States the panel cannot produce draw only the background.
+    const QRect inside(1, 1, 119, 79);
+    addPixelRow("pitch 0", scanLines(0, 0, 1, true), QSize(120, 80), inside, background);
+    addPixelRow("negative pitch", scanLines(-3, 0, 1, true), QSize(120, 80), inside, background);
+    PatternState pastTheList = scanLines(20, 0, 1, true);
+    pastTheList.fontTest = 1;
+    pastTheList.fontIndex = 9;
+    addPixelRow("font index past the list", pastTheList, QSize(120, 80), inside, background);
 }
 
 QTEST_MAIN(RenderScanTest)

@@ -121,24 +121,18 @@ private slots:
             QVERIFY2(panel.find<QWidget>(name)->isVisible() == (type == 3), name);
     }
 
-    void cabinetSizeResendsClock_data()
-    {
-        QTest::addColumn<bool>("width");
-        QTest::newRow("cabinet width") << true;
-        QTest::newRow("cabinet height") << false;
-    }
-
+    // Each box re-sends the running clock, so each must restart it.
     void cabinetSizeResendsClock()
     {
-        QFETCH(bool, width);
         Panel panel(5);
         panel.click("pushButton_fullscreenclock");
-        QTRY_VERIFY(panel.pattern->delayTime > QTime(0, 0));
-        (width ? panel.ui->spinBox_timedelayw : panel.ui->spinBox_timedelayh)->setValue(500);
-        QCOMPARE(panel.pattern->delayTime, QTime(0, 0));
+        for (QSpinBox *box : { panel.ui->spinBox_timedelayw, panel.ui->spinBox_timedelayh }) {
+            QTRY_VERIFY(panel.pattern->delayTime > QTime(0, 0));
+            box->setValue(box == panel.ui->spinBox_timedelayw ? 500 : 300);
+            QCOMPARE(panel.pattern->delayTime, QTime(0, 0));
+        }
         QCOMPARE(panel.pattern->specialType, 0);
-        QCOMPARE(panel.pattern->cabinetWidth, width ? 500 : 384);
-        QCOMPARE(panel.pattern->cabinetHeight, width ? 216 : 500);
+        QCOMPARE(QSize(panel.pattern->cabinetWidth, panel.pattern->cabinetHeight), QSize(500, 300));
     }
 
     void fitBeforeAnyFileDoesNothing()
@@ -161,7 +155,6 @@ private slots:
         QStringList warnings;
         choosePicture(panel, chooseFile(path), &warnings);
         QCOMPARE(warnings, QStringList());
-        QCOMPARE(panel.ui->label_filepath->text(), path);
         QCOMPARE(shownAt(panel, 10, 10), pictureColor());
         QCOMPARE(shownAt(panel, 100, 100), QColor(Qt::black));
 
@@ -237,7 +230,6 @@ private slots:
         QCOMPARE(QStringLiteral("WARNING: ") + panel.ui->label_filepath->toolTip(), warnings.first());
         QCOMPARE(panel.ui->label_filepath->text(), bad);
         QCOMPARE(shownAt(panel, 10, 10), QColor(Qt::black));
-        QCOMPARE(shownAt(panel, 250, 250), QColor(Qt::black));
 
         QVERIFY(writeFile(bad, encoded("PNG")));
         choosePicture(panel, chooseFile(bad), &warnings);

@@ -92,11 +92,28 @@ bool measureFootprint(const QPen &pen, PenFootprint &footprint)
 }
 
 // A horizontal or vertical line of odd width from 3 up has its edges exactly
-// on pixel centres; which of those rows the toolkit fills then depends on the
-// line's position and length, so such lines are drawn as the steps draw them.
-bool straightLinesByRows(const PatternState &state)
+// on pixel centres. The toolkit computes those edges in floating point with
+// an error of a few units in the last place of the half width, so which edge
+// rows it fills depends on the line's position only while an edge lies close
+// to the window's top or left border, where those units are not yet rounded
+// away. Lines with an edge that close are drawn as the steps draw them; every
+// other line covers exactly the rows of its nominal width.
+int straightEdgeZone(const PatternState &state)
 {
-    return state.scanLineWidth <= 2 || state.scanLineWidth % 2 == 0;
+    const int width = state.scanLineWidth;
+    if (width <= 2 || width % 2 == 0)
+        return 0;
+    return std::max(32, 4 * width);
+}
+
+// The first line of a horizontal or vertical set that lies wholly beyond the edge zone.
+int firstLineBeyondEdgeZone(const PatternState &state, const Span &footprint)
+{
+    const int zone = straightEdgeZone(state);
+    if (zone == 0)
+        return 0;
+    const int origin = state.scanDirection * state.scanOffset + state.scanPitch * ((1 - state.scanDirection) / 2);
+    return std::max(0, ceilDiv(zone + 1 - footprint.low - origin, state.scanPitch));
 }
 
 // Builds rows of the scan-line pattern. Line j of a set sits at
@@ -112,8 +129,10 @@ public:
         , shift(state.scanDirection * state.scanOffset)
         , half((1 - state.scanDirection) / 2)
         , diagonalCount(4 * (std::max(width, height) / pitch) + 2)
-        , horizontal(state.scanHorizontal && straightLinesByRows(state))
-        , vertical(state.scanVertical && straightLinesByRows(state))
+        , firstHorizontal(firstLineBeyondEdgeZone(state, footprint.horizontal))
+        , firstVertical(firstLineBeyondEdgeZone(state, footprint.vertical))
+        , horizontal(state.scanHorizontal)
+        , vertical(state.scanVertical)
         , falling(state.scanDiagonalLR)
         , rising(state.scanDiagonalRL)
         , pen(footprint)
@@ -129,7 +148,7 @@ public:
     {
         if (y == 0)
             return false;
-        if (horizontal && !withinSet(horizontalLines(y), height / pitch))
+        if (horizontal && !withinSet(horizontalLines(y), height / pitch, firstHorizontal))
             return false;
         if (falling && !withinSet(fallingLines(y), diagonalCount - 1))
             return false;
@@ -141,7 +160,7 @@ public:
     void buildRow(int y, quint32 *row) const
     {
         if (horizontal) {
-            const Range lines = clamp(horizontalLines(y), height / pitch);
+            const Range lines = clamp(horizontalLines(y), height / pitch, firstHorizontal);
             if (lines.first <= lines.second) {
                 std::fill(row, row + width, lineColor);
                 return;
@@ -168,14 +187,14 @@ public:
 private:
     using Range = std::pair<int, int>;
 
-    static bool withinSet(const Range &lines, int last)
+    static bool withinSet(const Range &lines, int last, int first = 0)
     {
-        return lines.first > lines.second || (lines.first >= 0 && lines.second <= last);
+        return lines.first > lines.second || (lines.first >= first && lines.second <= last);
     }
 
-    static Range clamp(const Range &lines, int last)
+    static Range clamp(const Range &lines, int last, int first = 0)
     {
-        return { std::max(lines.first, 0), std::min(lines.second, last) };
+        return { std::max(lines.first, first), std::min(lines.second, last) };
     }
 
     // Lines whose pixels reach row y, before limiting j to the set.
@@ -209,7 +228,7 @@ private:
         QVector<quint32> row(width, fill);
         row[0] = qRgb(0, 0, 0);
         if (vertical) {
-            for (int j = 0; j <= width / pitch; ++j) {
+            for (int j = firstVertical; j <= width / pitch; ++j) {
                 const int x = shift + pitch * (j + half);
                 const int from = std::max(x + pen.vertical.low, 0);
                 const int to = std::min(x + pen.vertical.high, width - 1);
@@ -226,6 +245,8 @@ private:
     const int shift;
     const int half;
     const int diagonalCount;
+    const int firstHorizontal;
+    const int firstVertical;
     const bool horizontal;
     const bool vertical;
     const bool falling;
@@ -282,8 +303,9 @@ void redrawLastLine(QPainter &painter, const PatternState &state, const QRect &r
     painter.drawLines(QVector<QLine>{ line });
 }
 
-// The horizontal and vertical sets with the steps' own line lists.
-void drawStraightLines(QPainter &painter, const PatternState &state, const QRect &rect, const QPen &pen)
+// The horizontal and vertical lines in the edge zone, drawn as the steps draw them.
+void drawEdgeZoneLines(QPainter &painter, const PatternState &state, const QRect &rect, const QPen &pen,
+                       const PenFootprint &footprint)
 {
     const int pitch = state.scanPitch;
     const int shift = state.scanDirection * state.scanOffset;
@@ -291,13 +313,15 @@ void drawStraightLines(QPainter &painter, const PatternState &state, const QRect
     painter.setPen(pen);
     if (state.scanHorizontal) {
         QVector<QLine> lines;
-        for (int j = 0; j <= rect.height() / pitch; ++j)
+        const int count = std::min(firstLineBeyondEdgeZone(state, footprint.horizontal), rect.height() / pitch + 1);
+        for (int j = 0; j < count; ++j)
             lines.append(QLine(0, shift + pitch * (j + half), rect.width(), shift + pitch * (j + half)));
         painter.drawLines(lines);
     }
     if (state.scanVertical) {
         QVector<QLine> lines;
-        for (int j = 0; j <= rect.width() / pitch; ++j)
+        const int count = std::min(firstLineBeyondEdgeZone(state, footprint.vertical), rect.width() / pitch + 1);
+        for (int j = 0; j < count; ++j)
             lines.append(QLine(shift + pitch * (j + half), 0, shift + pitch * (j + half), rect.height()));
         painter.drawLines(lines);
     }
@@ -344,8 +368,7 @@ bool drawScanLineRows(QPainter &painter, const PatternState &state, const QRect 
     }
 
     painter.setBrush(state.scanBackground);
-    if (!straightLinesByRows(state))
-        drawStraightLines(painter, state, rect, pen);
+    drawEdgeZoneLines(painter, state, rect, pen, footprint);
     redrawLastLine(painter, state, rect, pen);
     return true;
 }
