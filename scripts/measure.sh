@@ -25,15 +25,14 @@ cpu_percent_over() {
 }
 
 # Places on screen with the panel at 700,500 (see the form).
-START=(1001 694); MENU_SPECIAL=(767 759); BIG_CLOCK=(896 599); PICTURE=(996 709)
+MENU_SPECIAL=(767 759); BIG_CLOCK=(896 599); PICTURE=(996 709)
 CHOOSE_FILE=(1064 727); FIT=(1171 707); EXTEND=(1280 780); WIDTH=(1436 686); HEIGHT=(1436 736)
 
 case "$what" in
 idle|clock)
     start_xvfb "$display" 1920x1080
     start_walltest "$binary" "$workdir/log"
-    click "${START[@]}"
-    wait_for_pattern_window >/dev/null || fail "START did not show the test-pattern window"
+    press_start || fail "START did not show the test-pattern window"
     if [ "$what" = clock ]; then click "${MENU_SPECIAL[@]}"; click "${BIG_CLOCK[@]}"; fi
     xdotool mousemove 1900 1060
     sleep 2
@@ -47,8 +46,7 @@ memory)
     picture="$workdir/wall 4K.png"
     convert -size 3840x2160 plasma:fractal -seed 7 "$picture"
     start_walltest "$binary" "$workdir/log"
-    click "${START[@]}"
-    wait_for_pattern_window >/dev/null || fail "START did not show the test-pattern window"
+    press_start || fail "START did not show the test-pattern window"
     click "${EXTEND[@]}"
     click "${MENU_SPECIAL[@]}"
     click "${PICTURE[@]}"

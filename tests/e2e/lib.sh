@@ -73,14 +73,8 @@ screenshot() {
 # wait_for_pattern_window: prints the id of the visible test-pattern window.
 # It has no WM_NAME of its own, so it is found by class, apart from the panel.
 wait_for_pattern_window() {
-    local id
     for _ in $(seq 1 100); do
-        for id in $(xdotool search --onlyvisible --class '^walltest$' 2>/dev/null); do
-            [ "$id" = "${PANEL_ID:-}" ] && continue
-            [ "$(xdotool getwindowname "$id")" = "MainWindow" ] && continue
-            echo "$id"
-            return 0
-        done
+        wait_for_pattern_window_once && return 0
         sleep 0.1
     done
     return 1
@@ -103,4 +97,30 @@ panel_places() {
 click_at() {
     xdotool mousemove $(($1 + $3 / 2)) $(($2 + $4 / 2)) click 1
     sleep 0.3
+}
+
+# press_start: clicks "START" on the start page (260,200, 71 × 21, in the
+# stacked widget at 6,-16 of the panel at 700,500) until the test-pattern
+# window shows; a loaded machine may map the panel before it takes clicks.
+press_start() {
+    local attempt
+    for attempt in 1 2 3 4 5; do
+        xdotool mousemove $((700 + 6 + 260 + 35)) $((500 - 16 + 200 + 10)) click 1
+        for _ in $(seq 1 30); do
+            PATTERN_ID=$(wait_for_pattern_window_once) && return 0
+            sleep 0.1
+        done
+    done
+    return 1
+}
+
+wait_for_pattern_window_once() {
+    local id
+    for id in $(xdotool search --onlyvisible --class '^walltest$' 2>/dev/null); do
+        [ "$id" = "${PANEL_ID:-}" ] && continue
+        [ "$(xdotool getwindowname "$id")" = "MainWindow" ] && continue
+        echo "$id"
+        return 0
+    done
+    return 1
 }

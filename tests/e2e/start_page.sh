@@ -16,10 +16,8 @@ read -r px py pw ph <<<"$(window_geometry "$PANEL_ID")"
 [ "$px $py $pw $ph" = "700 500 601 302" ] || fail "panel geometry is $px $py $pw $ph"
 xdotool search --onlyvisible --class "^walltest$" | grep -v "^$PANEL_ID$" | grep -q . && fail "the test-pattern window is visible before START"
 
-# "START" sits at 260,200 (71 × 21) on the start page, inside the stacked
-# widget at 6,-16 of the panel.
-xdotool mousemove $((700 + 6 + 260 + 35)) $((500 - 16 + 200 + 10)) click 1
-window=$(wait_for_pattern_window) || fail "START did not show the test-pattern window"
+press_start || fail "START did not show the test-pattern window"
+window=$PATTERN_ID
 sleep 0.5
 read -r wx wy ww wh <<<"$(window_geometry "$window")"
 [ "$wx $wy $ww $wh" = "0 0 500 500" ] || fail "test-pattern window geometry is $wx $wy $ww $wh"
