@@ -15,35 +15,13 @@ private slots:
     void chartDirection2OnHeight700();
 };
 
-namespace {
-
 const QRgb black = qRgb(0, 0, 0);
 const QRgb blue = qRgb(0, 0, 255);
-
-QRgb entry(int index)
-{
-    return tableColor(index).rgb();
-}
-
-PatternState ball()
-{
-    PatternState state = grayRamp(-1);
-    state.rampDarkColor = QColor(200, 0, 0);
-    state.rampLightColor = QColor(0, 0, 200);
-    return state;
-}
-
-// A state the panel cannot produce: the family draws nothing over the base fill.
-void addDrawsNothingRow(const char *name, const PatternState &state)
-{
-    addPixelRow(name, state, QSize(101, 50), QRect(0, 0, 101, 50), grayAdjusted(state.solidColor, 0).rgb());
-}
-
-} // namespace
 
 void RenderBarsTest::pixels_data()
 {
     addPixelColumns();
+    const auto entry = [](int index) { return tableColor(index).rgb(); };
     const PatternState twoCells = colorTable(2, 1, true, 0, 0, false);
     addPixelRow("auto cells on 101 x 50: the first covers x 0 to 50", twoCells, QSize(101, 50), QRect(0, 0, 51, 50), entry(0));
     addPixelRow("auto cells: the second covers x 51 to 101", twoCells, QSize(101, 50), QRect(51, 0, 51, 50), entry(1));
@@ -75,12 +53,19 @@ void RenderBarsTest::pixels_data()
     addPixelRow("width 1 from 10: base fill from column 247", narrow, QSize(300, 10), QRect(247, 0, 53, 10), blue);
 
     const QSize fullHd(1920, 1080);
-    addPixelRow("ball on 1920 x 1080: dark colour at the centre", ball(), fullHd, QRect(540, 540, 1, 1), qRgb(200, 0, 0), 3);
-    addPixelRow("ball: outline on the left edge", ball(), fullHd, QRect(0, 540, 1, 1), black);
-    addPixelRow("ball: light colour at the left rim", ball(), fullHd, QRect(2, 540, 1, 1), qRgb(0, 0, 200), 4);
-    addPixelRow("ball: light colour at the right rim", ball(), fullHd, QRect(1077, 540, 1, 1), qRgb(0, 0, 200), 4);
-    addPixelRow("ball: black beyond the diameter of 1080", ball(), fullHd, QRect(1081, 0, 839, 1080), black);
+    PatternState ball = grayRamp(-1);
+    ball.rampDarkColor = QColor(200, 0, 0);
+    ball.rampLightColor = QColor(0, 0, 200);
+    addPixelRow("ball on 1920 x 1080: dark colour at the centre", ball, fullHd, QRect(540, 540, 1, 1), qRgb(200, 0, 0), 3);
+    addPixelRow("ball: outline on the left edge", ball, fullHd, QRect(0, 540, 1, 1), black);
+    addPixelRow("ball: light colour at the left rim", ball, fullHd, QRect(2, 540, 1, 1), qRgb(0, 0, 200), 4);
+    addPixelRow("ball: light colour at the right rim", ball, fullHd, QRect(1077, 540, 1, 1), qRgb(0, 0, 200), 4);
+    addPixelRow("ball: black beyond the diameter of 1080", ball, fullHd, QRect(1081, 0, 839, 1080), black);
 
+    // States the panel cannot produce: the family draws nothing over the base fill.
+    const auto addDrawsNothingRow = [](const char *name, const PatternState &state) {
+        addPixelRow(name, state, QSize(101, 50), QRect(0, 0, 101, 50), grayAdjusted(state.solidColor, 0).rgb());
+    };
     addDrawsNothingRow("zero columns", colorTable(0, 2, false, 10, 10, true));
     addDrawsNothingRow("zero rows", colorTable(2, 0, false, 10, 10, true));
     addDrawsNothingRow("negative columns and rows", colorTable(-2, -2, false, 10, 10, true));

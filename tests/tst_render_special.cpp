@@ -26,33 +26,24 @@ const QRgb black = qRgb(0, 0, 0);
 const QRgb white = qRgb(255, 255, 255);
 const QSize fullHd(1920, 1080);
 
-PatternState family(int mode, int type)
+PatternState family(int mode, int type, bool labels = false)
 {
     PatternState state = patternState(mode, QColor(base));
-    state.grayBlockType = type;
-    state.specialType = type;
-    return state;
-}
-
-PatternState withLabels(PatternState state)
-{
-    state.hideBlockText = false;
+    state.grayBlockType = state.specialType = type;
+    state.hideBlockText = !labels;
     return state;
 }
 
 // A 640 x 480 picture of four quadrants: red, green / blue, yellow.
 PatternState quadrants(bool fit)
 {
-    QImage picture(640, 480, QImage::Format_RGB32);
-    QPainter painter(&picture);
-    painter.fillRect(0, 0, 320, 240, Qt::red);
-    painter.fillRect(320, 0, 320, 240, Qt::green);
-    painter.fillRect(0, 240, 320, 240, Qt::blue);
-    painter.fillRect(320, 240, 320, 240, Qt::yellow);
-    painter.end();
+    QImage corners(2, 2, QImage::Format_RGB32);
+    const QRgb colours[] = { qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255), qRgb(255, 255, 0) };
+    for (int i = 0; i < 4; ++i)
+        corners.setPixel(i % 2, i / 2, colours[i]);
     PatternState state = family(Special, 3);
     state.picturePath = QStringLiteral("quadrants.png");
-    state.picture = picture;
+    state.picture = corners.scaled(640, 480);
     state.pictureFit = fit;
     return state;
 }
@@ -74,16 +65,12 @@ QImage whiteText(const QSize &size, QRgb background, const QRect &cell, int poin
     return image;
 }
 
-QRect dot(int x, int y)
-{
-    return QRect(x, y, 1, 1);
-}
-
 } // namespace
 
 void RenderSpecialTest::pixels_data()
 {
     addPixelColumns();
+    const auto dot = [](int x, int y) { return QRect(x, y, 1, 1); };
     // Gray blocks on 1920 x 1080: cells 111 x 56, 120 apart across and 67 down, from (8, 10).
     const PatternState blocks = family(GrayBlocks, 0);
     addPixelRow("gray blocks: level 0 at row 0, column 0", blocks, fullHd, QRect(8, 10, 111, 56), gray(0));
@@ -93,7 +80,7 @@ void RenderSpecialTest::pixels_data()
     addPixelRow("gray blocks: black between columns 0 and 1", blocks, fullHd, QRect(119, 10, 9, 56), black);
     addPixelRow("gray blocks: black between rows 0 and 1", blocks, fullHd, QRect(8, 66, 111, 11), black);
     addPixelRow("gray blocks: hidden labels leave the band above a cell black", blocks, fullHd, QRect(608, 134, 120, 10), black);
-    addPixelRow("gray blocks on 100 x 500: no cells, no labels", withLabels(blocks), QSize(100, 500), QRect(0, 0, 100, 500), black);
+    addPixelRow("gray blocks on 100 x 500: no cells, no labels", family(GrayBlocks, 0, true), QSize(100, 500), QRect(0, 0, 100, 500), black);
 
     // Bright contrast: cells 190 wide, rows 267 apart and 260 high; row 0 holds 175, 183, ..., 247.
     const PatternState bright = family(GrayBlocks, 1);
@@ -175,7 +162,7 @@ void RenderSpecialTest::grayBlockLabelsStandAboveTheirCells()
 {
     QFETCH(int, column);
     QFETCH(int, row);
-    PatternState state = withLabels(family(GrayBlocks, 0));
+    PatternState state = family(GrayBlocks, 0, true);
     const QImage image = renderPattern(state, fullHd);
     const int labelX = 52 + 120 * column;
     const int bandTop = 67 * row;
@@ -186,7 +173,7 @@ void RenderSpecialTest::grayBlockLabelsStandAboveTheirCells()
 // Level 80 is row 3, column 9 of the dark chart: (1720, 811, 190, 260).
 void RenderSpecialTest::darkContrastLabelIsWhite()
 {
-    PatternState state = withLabels(family(GrayBlocks, 2));
+    PatternState state = family(GrayBlocks, 2, true);
     const QImage image = renderPattern(state, fullHd);
     const QImage expected = whiteText(QSize(190, 260), gray(80), QRect(0, 0, 190, 260), 10,
                                       QStringLiteral("31.3725% \n80 / 255"), false);
