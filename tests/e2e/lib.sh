@@ -71,7 +71,7 @@ screenshot() {
 }
 
 # wait_for_pattern_window: prints the id of the visible test-pattern window.
-# It has no WM_NAME of its own, so it is found by class, apart from the panel.
+# It has no WM_NAME of its own, so it is found as the program's other window.
 wait_for_pattern_window() {
     for _ in $(seq 1 100); do
         wait_for_pattern_window_once && return 0
@@ -116,7 +116,7 @@ press_start() {
 
 wait_for_pattern_window_once() {
     local id
-    for id in $(xdotool search --onlyvisible --class '^walltest$' 2>/dev/null); do
+    for id in $(xdotool search --onlyvisible --pid "$WALLTEST_PID" 2>/dev/null); do
         [ "$id" = "${PANEL_ID:-}" ] && continue
         [ "$(xdotool getwindowname "$id")" = "MainWindow" ] && continue
         echo "$id"
