@@ -92,18 +92,10 @@ inline void drawGrayBars(QPainter &painter, const PatternState &state, const QRe
         const int b = state.grayBarWidth;
         const int s = state.grayBarStart;
         const int t = state.grayBarSpacing;
-        QList<int> levels;
-        if (state.rampReverse == 0) {
-            for (int v = s; v <= 255; v += t)
-                levels.append(v);
-        } else {
-            for (int v = 255; v >= s; v -= t)
-                levels.append(v);
-        }
-        for (int k = 0; k < levels.size(); ++k) {
-            QColor level;
-            level.setHsv(0, 0, levels.at(k));
-            painter.setBrush(level);
+        // Levels from the start up, or from 255 down to the start.
+        const bool descending = state.rampReverse != 0;
+        for (int k = 0, v = descending ? 255 : s; descending ? v >= s : v <= 255; ++k, v += descending ? -t : t) {
+            painter.setBrush(QColor::fromHsv(0, 0, v));
             painter.drawRect(state.rampRotate ? QRect(0, k * b, w, b) : QRect(k * b, 0, b, h));
         }
     }
@@ -127,7 +119,8 @@ inline void renderFrame(QPainter &painter, PatternState &state, const QRect &rec
     font.setPixelSize(17);
     font.setFamily(QStringLiteral("Century Gothic"));
     painter.setFont(font);
-    painter.drawText(rect, Qt::AlignCenter, QStringLiteral("GrayValue:%1 (%2,%3) ").arg(v).arg(cursor.x()).arg(cursor.y()));
+    painter.drawText(rect, Qt::AlignCenter,
+                     QStringLiteral("GrayValue:%1 (%2,%3) ").arg(v).arg(cursor.x()).arg(cursor.y()));
 }
 
 } // namespace reference

@@ -12,7 +12,7 @@ private slots:
     void baseFillAndText_data();
     void baseFillAndText();
     void textLiesOnTopOfEveryFamily_data();
-    void textLiesOnTopOfEveryFamily();
+    void textLiesOnTopOfEveryFamily() { verifyPixelRow(); }
 };
 
 namespace {
@@ -65,56 +65,42 @@ void RenderFrameTest::baseFillAndText()
     renderFrame(painter, state, image.rect(), cursor);
     painter.end();
 
-    QImage expected(windowSize, QImage::Format_ARGB32_Premultiplied);
-    expected.fill(expectedBase);
-    painter.begin(&expected);
     font.setPixelSize(17);
     font.setFamily(QStringLiteral("Century Gothic"));
-    painter.setFont(font);
-    painter.setPen(expectedPen);
-    painter.drawText(expected.rect(), Qt::AlignCenter, expectedText);
-    painter.end();
+    const QImage expected = textOn(windowSize, expectedBase.rgb(), image.rect(), expectedPen, font, expectedText);
     QVERIFY2(countPixels(image, centre, expectedPen.rgba()) > 0, "no text in the pen colour in the centre");
     VERIFY_NO_DIFFERENCE(firstDifferingPixel(image, expected));
 }
 
+// Each family paints the window green (its outline aside) over a base of
+// another colour, on which the text is black.
 void RenderFrameTest::textLiesOnTopOfEveryFamily_data()
 {
-    // Each family paints the window green, on which the text is black.
-    QTest::addColumn<PatternState>("state");
-    PatternState state = patternState(Solid, Qt::green);
-    QTest::newRow("solid") << state;
-    state = colorTable(1, 1, true, 0, 0, false);
+    addPixelColumns();
+    const auto addFamily = [](const QString &name, PatternState state) {
+        addPixelRow(qPrintable(name + ", text hidden: the family alone"), state, windowSize,
+                    QRect(1, 1, windowSize.width() - 1, windowSize.height() - 1), qRgb(0, 255, 0));
+        state.infoVisible = true;
+        addPixelRow(qPrintable(name + ": the text on top"), state, windowSize, centre, qRgb(0, 0, 0), somewhere);
+    };
+    addFamily("solid", patternState(Solid, Qt::green));
+    addFamily("unknown mode, like solid", patternState(9, Qt::green));
+    PatternState state = colorTable(1, 1, true, 0, 0, false);
     state.colorList = { QColor(Qt::green) };
-    QTest::newRow("colour bars") << state;
+    addFamily("colour bars", state);
     state = grayRamp(64);
     state.rampDarkColor = state.rampLightColor = Qt::green;
-    QTest::newRow("gray bars, ramp of one colour") << state;
-    state = patternState(ScanLines);
+    addFamily("gray bars, ramp of one colour", state);
+    state = patternState(ScanLines, Qt::white);
     state.scanBackground = Qt::green;
-    QTest::newRow("scan lines, no line set") << state;
-    state = patternState(Special);
+    addFamily("scan lines, no line set", state);
+    state = patternState(Special, Qt::white);
     state.specialType = 3;
     state.picturePath = QStringLiteral("green.png");
     state.picture = QImage(8, 8, QImage::Format_RGB32);
     state.picture.fill(Qt::green);
     state.pictureFit = true;
-    QTest::newRow("custom picture, fitted") << state;
-    state = patternState(9, Qt::green);
-    QTest::newRow("unknown mode paints like solid") << state;
-}
-
-void RenderFrameTest::textLiesOnTopOfEveryFamily()
-{
-    QFETCH(PatternState, state);
-    // A white base, which only the families that paint nothing else would show.
-    if (state.mode != Solid && state.mode != 9)
-        state.solidColor = Qt::white;
-    // The outline of ramps and scan lines takes row 0 and column 0.
-    const QRect inside(1, 1, windowSize.width() - 1, windowSize.height() - 1);
-    VERIFY_NO_DIFFERENCE(firstPixelUnlike(renderPattern(state, windowSize), inside, qRgb(0, 255, 0)));
-    state.infoVisible = true;
-    QVERIFY(countPixels(renderPattern(state, windowSize), centre, qRgb(0, 0, 0)) > 0);
+    addFamily("custom picture, fitted", state);
 }
 
 QTEST_MAIN(RenderFrameTest)

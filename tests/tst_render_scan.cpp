@@ -37,37 +37,33 @@ PatternState scanLines(int pitch, int offset = 0, int direction = 1, bool allSet
     return state;
 }
 
-// The background's black outline covers the top row and the left column.
-QRgb backgroundAt(int x, int y)
-{
-    return (x == 0 || y == 0) ? black : background;
-}
-
 } // namespace
 
 void RenderScanTest::lineSetsSitWhereTheyShould_data()
 {
     QTest::addColumn<int>("set");
+    QTest::addColumn<QSize>("window");
     QTest::addColumn<int>("offset");
     QTest::addColumn<int>("direction");
     QTest::addColumn<int>("firstLine");
     QTest::addColumn<int>("lineCount");
-    QTest::newRow("horizontal forward from 0: y = 0 ... 100") << 0 << 0 << 1 << 0 << 6;
-    QTest::newRow("horizontal backward offset 5: y = 15 ... 115") << 0 << 5 << -1 << 15 << 6;
-    QTest::newRow("horizontal forward offset 7: y = 7 ... 107") << 0 << 7 << 1 << 7 << 6;
-    QTest::newRow("vertical backward offset 4: x = 16 ... 116") << 1 << 4 << -1 << 16 << 6;
-    QTest::newRow("left-to-right, 22 lines from (0,-100) to (100,0)") << 2 << 0 << 1 << 0 << 22;
-    QTest::newRow("left-to-right, offset 3 backward") << 2 << 3 << -1 << -3 << 22;
-    QTest::newRow("right-to-left, 22 lines from (0,0) to (100,-100)") << 3 << 0 << 1 << 0 << 22;
-    QTest::newRow("right-to-left, offset 6 forward") << 3 << 6 << 1 << 6 << 22;
+    const QSize square(100, 100), wide(100, 50);
+    QTest::newRow("horizontal forward from 0: y = 0 ... 100") << 0 << square << 0 << 1 << 0 << 6;
+    QTest::newRow("horizontal backward offset 5: y = 15 ... 115") << 0 << square << 5 << -1 << 15 << 6;
+    QTest::newRow("vertical backward offset 4: x = 16 ... 116") << 1 << square << 4 << -1 << 16 << 6;
+    QTest::newRow("left-to-right, 22 lines from (0,-100) to (100,0)") << 2 << wide << 0 << 1 << 0 << 22;
+    QTest::newRow("left-to-right, offset 3 backward") << 2 << wide << 3 << -1 << -3 << 22;
+    QTest::newRow("right-to-left, 22 lines from (0,0) to (100,-100)") << 3 << wide << 0 << 1 << 0 << 22;
+    QTest::newRow("right-to-left, offset 6 forward") << 3 << wide << 6 << 1 << 6 << 22;
 }
 
-// On 100 x 100 at pitch 20, line j of a set is where c = firstLine + 20j: c is y
-// for the horizontal set, x for the vertical, and for the diagonals from
-// (0, c - 100) to (100, c) and from (0, c) to (100, c - 100), y - x + 100 and x + y.
+// At pitch 20, line j of a set lies where c = firstLine + 20j: c is y for the
+// horizontal set, x for the vertical, and for the diagonals from (0, c - 100)
+// to (100, c) and from (0, c) to (100, c - 100), y - x + 100 and x + y.
 void RenderScanTest::lineSetsSitWhereTheyShould()
 {
     QFETCH(int, set);
+    QFETCH(QSize, window);
     QFETCH(int, offset);
     QFETCH(int, direction);
     QFETCH(int, firstLine);
@@ -75,13 +71,15 @@ void RenderScanTest::lineSetsSitWhereTheyShould()
     PatternState state = scanLines(20, offset, direction);
     int *const sets[] = { &state.scanHorizontal, &state.scanVertical, &state.scanDiagonalLR, &state.scanDiagonalRL };
     *sets[set] = 1;
-    const QImage image = renderPattern(state, QSize(100, 100));
-    for (int y = 0; y < 100; ++y) {
-        for (int x = 0; x < 100; ++x) {
+    const QImage image = renderPattern(state, window);
+    for (int y = 0; y < window.height(); ++y) {
+        for (int x = 0; x < window.width(); ++x) {
             const int along[] = { y, x, y - x + 100, x + y };
             const int c = along[set] - firstLine;
             const bool onLine = c >= 0 && c % 20 == 0 && c / 20 < lineCount;
-            VERIFY_NO_DIFFERENCE(firstPixelUnlike(image, QRect(x, y, 1, 1), onLine ? lineColor : backgroundAt(x, y)));
+            // The background's black outline covers the top row and the left column.
+            const QRgb expected = onLine ? lineColor : x == 0 || y == 0 ? black : background;
+            VERIFY_NO_DIFFERENCE(firstPixelUnlike(image, QRect(x, y, 1, 1), expected));
         }
     }
 }
@@ -111,7 +109,7 @@ void RenderScanTest::characterTestLinesSitOnTheirBaselines()
     const QImage image = renderPattern(state, QSize(600, 400));
 
     QImage expected(600, 400, QImage::Format_ARGB32_Premultiplied);
-    expected.fill(backgroundAt(1, 1));
+    expected.fill(background);
     QPainter painter(&expected);
     painter.fillRect(0, 0, 600, 1, Qt::black);
     painter.fillRect(0, 0, 1, 400, Qt::black);
