@@ -1,20 +1,12 @@
 // The scan-line family drawn by the renderer against the drawing steps
 // followed literally: the same pixels, bit for bit, over a grid of states.
 #include "reference_scan.h"
+#include "renderassert.h"
 #include "startup.h"
 
 #include <QtTest>
 
 namespace {
-
-QImage rendered(PatternState &state, const QSize &size)
-{
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::magenta);
-    QPainter painter(&image);
-    renderFrame(painter, state, QRect(QPoint(0, 0), size), QPoint(7, 9));
-    return image;
-}
 
 PatternState scanState(int pitch, int width, int sets)
 {
@@ -36,7 +28,7 @@ PatternState scanState(int pitch, int width, int sets)
 QString compareWithSteps(PatternState &state, const QSize &size)
 {
     const QImage expected = reference::frame(state, size, reference::drawScanLines);
-    const QImage actual = rendered(state, size);
+    const QImage actual = renderPattern(state, size, QPoint(7, 9));
     const QString difference = reference::firstDifference(actual, expected);
     if (difference.isEmpty())
         return difference;

@@ -1,6 +1,7 @@
 // The gray-block and special families drawn by the renderer against the
 // drawing steps followed literally: the same pixels, bit for bit.
 #include "reference_special.h"
+#include "renderassert.h"
 #include "startup.h"
 
 #include <QLinearGradient>
@@ -8,20 +9,11 @@
 
 namespace {
 
-QImage rendered(PatternState &state, const QSize &size)
-{
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::magenta);
-    QPainter painter(&image);
-    renderFrame(painter, state, QRect(QPoint(0, 0), size), QPoint(7, 9));
-    return image;
-}
-
 QString compareWithSteps(PatternState &state, const QSize &size)
 {
     const reference::Family family = state.mode == GrayBlocks ? reference::Family(reference::drawGrayBlocks)
                                                               : reference::Family(reference::drawSpecial);
-    const QString difference = reference::firstDifference(rendered(state, size), reference::frame(state, size, family));
+    const QString difference = reference::firstDifference(renderPattern(state, size, QPoint(7, 9)), reference::frame(state, size, family));
     if (difference.isEmpty())
         return difference;
     return QStringLiteral("mode %1 type %2/%3 on %4x%5: %6").arg(state.mode).arg(state.grayBlockType)
