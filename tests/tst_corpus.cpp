@@ -45,7 +45,7 @@ void TestCorpus::initTestCase()
     QVERIFY(seedPicture(160, 90).save(seeds + "/wide.jpg", "JPG", 60));
     QVERIFY(seedPicture(40, 30).save(seeds + "/small.bmp"));
 
-    const QString script = QDir(qEnvironmentVariable("WALLTEST_TESTDATA")).filePath("../../scripts/make-corpus.py");
+    const QString script = QDir(qEnvironmentVariable("WALLTEST_SOURCE")).filePath("scripts/make-corpus.py");
     QVERIFY2(QFileInfo::exists(script), qPrintable(script));
     QProcess maker;
     maker.start("python3", { script, seeds, corpusDir });
