@@ -101,28 +101,6 @@ inline void drawGrayBars(QPainter &painter, const PatternState &state, const QRe
     }
 }
 
-// One whole frame: base fill, the family, the information text.
-inline void renderFrame(QPainter &painter, PatternState &state, const QRect &rect, const QPoint &cursor)
-{
-    painter.setBrush(grayAdjusted(state.solidColor, state.grayOffset));
-    painter.setPen(Qt::NoPen);
-    painter.drawRect(rect);
-    if (state.mode == ColorBars)
-        reference::drawColorBars(painter, state, rect);
-    else if (state.mode == GrayBars)
-        reference::drawGrayBars(painter, state, rect);
-    if (!state.infoVisible)
-        return;
-    const int v = grayAdjusted(state.solidColor, state.grayOffset).value();
-    painter.setPen(v <= 99 ? QColor(Qt::white) : QColor(Qt::black));
-    QFont font = painter.font();
-    font.setPixelSize(17);
-    font.setFamily(QStringLiteral("Century Gothic"));
-    painter.setFont(font);
-    painter.drawText(rect, Qt::AlignCenter,
-                     QStringLiteral("GrayValue:%1 (%2,%3) ").arg(v).arg(cursor.x()).arg(cursor.y()));
-}
-
 } // namespace reference
 
 #endif // REFERENCE_BARS_H

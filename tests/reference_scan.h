@@ -19,35 +19,6 @@
 
 namespace reference {
 
-using Family = std::function<void(QPainter &, const PatternState &, const QRect &)>;
-
-inline void drawOverlay(QPainter &painter, const PatternState &state, const QRect &rect, const QPoint &cursor)
-{
-    const int value = grayAdjusted(state.solidColor, state.grayOffset).value();
-    painter.setPen(value <= 99 ? Qt::white : Qt::black);
-    QFont font = painter.font();
-    font.setPixelSize(17);
-    font.setFamily(QStringLiteral("Century Gothic"));
-    painter.setFont(font);
-    painter.drawText(rect, Qt::AlignCenter, QStringLiteral("GrayValue:%1 (%2,%3) ").arg(value).arg(cursor.x()).arg(cursor.y()));
-}
-
-// Base fill, the family, the information text.
-inline QImage frame(const PatternState &state, const QSize &size, const Family &family, const QPoint &cursor = QPoint(7, 9))
-{
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::magenta);
-    const QRect rect(QPoint(0, 0), size);
-    QPainter painter(&image);
-    painter.setBrush(grayAdjusted(state.solidColor, state.grayOffset));
-    painter.setPen(Qt::NoPen);
-    painter.drawRect(rect);
-    family(painter, state, rect);
-    if (state.infoVisible)
-        drawOverlay(painter, state, rect, cursor);
-    return image;
-}
-
 inline void drawScanLines(QPainter &painter, const PatternState &state, const QRect &rect)
 {
     const int W = rect.width();
@@ -118,19 +89,6 @@ inline void drawScanLines(QPainter &painter, const PatternState &state, const QR
             lines.append(QLine(0, s * o + P * j, W, s * o + P * j - W));
         painter.drawLines(lines);
     }
-}
-
-// Where two frames differ first, for the failure message.
-inline QString firstDifference(const QImage &actual, const QImage &expected)
-{
-    if (actual.size() != expected.size())
-        return QStringLiteral("sizes differ");
-    for (int y = 0; y < actual.height(); ++y)
-        for (int x = 0; x < actual.width(); ++x)
-            if (actual.pixel(x, y) != expected.pixel(x, y))
-                return QStringLiteral("(%1, %2): %3 instead of %4").arg(x).arg(y)
-                    .arg(actual.pixel(x, y), 8, 16, QLatin1Char('0')).arg(expected.pixel(x, y), 8, 16, QLatin1Char('0'));
-    return QString();
 }
 
 } // namespace reference

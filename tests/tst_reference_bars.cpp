@@ -1,4 +1,4 @@
-#include "reference_bars.h"
+#include "reference.h"
 #include "renderassert.h"
 
 // Every colour-bar and gray-bar pattern, rendered by the program, must equal

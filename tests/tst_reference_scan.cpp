@@ -1,6 +1,6 @@
 // The scan-line family drawn by the renderer against the drawing steps
 // followed literally: the same pixels, bit for bit, over a grid of states.
-#include "reference_scan.h"
+#include "reference.h"
 #include "renderassert.h"
 #include "startup.h"
 
@@ -27,9 +27,9 @@ PatternState scanState(int pitch, int width, int sets)
 // Renders `state` both ways and reports the first differing pixel.
 QString compareWithSteps(PatternState &state, const QSize &size)
 {
-    const QImage expected = reference::frame(state, size, reference::drawScanLines);
+    const QImage expected = renderPattern(state, size, QPoint(7, 9), reference::renderFrame);
     const QImage actual = renderPattern(state, size, QPoint(7, 9));
-    const QString difference = reference::firstDifference(actual, expected);
+    const QString difference = firstDifferingPixel(actual, expected);
     if (difference.isEmpty())
         return difference;
     return QStringLiteral("pitch %1 width %2 offset %3 direction %4 sets %5%6%7%8 on %9x%10: %11")

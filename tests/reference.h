@@ -1,0 +1,42 @@
+#ifndef REFERENCE_H
+#define REFERENCE_H
+
+// The drawing steps of every pattern followed literally, with plain QPainter
+// calls: the oracle the renderer's fast paths are compared with, bit for bit.
+#include "reference_bars.h"
+#include "reference_special.h"
+
+namespace reference {
+
+inline void drawOverlay(QPainter &painter, const PatternState &state, const QRect &rect, const QPoint &cursor)
+{
+    const int value = grayAdjusted(state.solidColor, state.grayOffset).value();
+    painter.setPen(value <= 99 ? Qt::white : Qt::black);
+    QFont font = painter.font();
+    font.setPixelSize(17);
+    font.setFamily(QStringLiteral("Century Gothic"));
+    painter.setFont(font);
+    painter.drawText(rect, Qt::AlignCenter, QStringLiteral("GrayValue:%1 (%2,%3) ").arg(value).arg(cursor.x()).arg(cursor.y()));
+}
+
+// One whole frame: base fill, the family, the information text.
+inline void renderFrame(QPainter &painter, PatternState &state, const QRect &rect, const QPoint &cursor)
+{
+    painter.setBrush(grayAdjusted(state.solidColor, state.grayOffset));
+    painter.setPen(Qt::NoPen);
+    painter.drawRect(rect);
+    switch (state.mode) {
+    case ColorBars: reference::drawColorBars(painter, state, rect); break;
+    case GrayBars: reference::drawGrayBars(painter, state, rect); break;
+    case ScanLines: reference::drawScanLines(painter, state, rect); break;
+    case GrayBlocks: reference::drawGrayBlocks(painter, state, rect); break;
+    case Special: reference::drawSpecial(painter, state, rect); break;
+    default: break;
+    }
+    if (state.infoVisible)
+        reference::drawOverlay(painter, state, rect, cursor);
+}
+
+} // namespace reference
+
+#endif // REFERENCE_H
