@@ -1,7 +1,6 @@
 #include "render.h"
 
 #include "grayramps.h"
-#include "scanspecialframes.h"
 
 #include <QPainter>
 
@@ -28,10 +27,29 @@ static bool familyCoversWindow(const QPainter &painter, const PatternState &stat
     }
 }
 
+static void release(QImage &image, QString &key, bool keep)
+{
+    if (!keep && !image.isNull()) {
+        image = QImage();
+        key.clear();
+    }
+}
+
+// The images kept between paints are held only while their pattern is on
+// screen, so that a 4K wall holds at most the images of what it shows.
+static void releaseImagesOfHiddenPatterns(const PatternState &state)
+{
+    const bool special = state.mode == Special;
+    release(state.ballImage, state.ballKey, state.mode == GrayBars && !state.colorRampChart && state.rampLength < 0);
+    release(state.keptFrame, state.keptFrameKey, (state.mode == ScanLines && state.fontTest && !state.movingSquare)
+                                                     || state.mode == GrayBlocks || (special && state.specialType == 2));
+    release(state.keptClockCell, state.keptClockCellKey, special && state.specialType == 1);
+    release(state.keptPicture, state.keptPictureKey, special && state.specialType == 3);
+}
+
 void renderFrame(QPainter &painter, PatternState &state, const QRect &rect, const QPoint &cursor)
 {
-    releaseBallImageUnlessShown(state);
-    releaseUnusedKeptImages(state);
+    releaseImagesOfHiddenPatterns(state);
 
     const QColor base = grayAdjusted(state.solidColor, state.grayOffset);
     painter.setBrush(base);

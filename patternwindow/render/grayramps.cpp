@@ -94,14 +94,6 @@ void drawRepeatedRamp(QPainter &painter, const PatternState &state, const QRect 
         drawRampDown(painter, rect);
 }
 
-void releaseBallImageUnlessShown(const PatternState &state)
-{
-    const bool ballShown = state.mode == GrayBars && !state.colorRampChart && state.rampLength < 0;
-    if (!ballShown && !state.ballImage.isNull()) {
-        state.ballImage = QImage();
-        state.ballKey.clear();
-    }
-}
 
 void drawBall(QPainter &painter, const PatternState &state, const QRect &rect)
 {

@@ -26,9 +26,6 @@ void drawRepeatedRamp(QPainter &painter, const PatternState &state, const QRect 
 // Black window with the radial ball at its top-left corner.
 void drawBall(QPainter &painter, const PatternState &state, const QRect &rect);
 
-// Drops the ball's kept image unless the state shows the ball, so that its
-// memory is held only while it saves work.
-void releaseBallImageUnlessShown(const PatternState &state);
 
 // Seven colours fading to black, in four directions (colorrampchart.cpp).
 void drawColorRampChart(QPainter &painter, const PatternState &state, const QRect &rect);

@@ -82,22 +82,3 @@ void drawKeptFrame(QPainter &painter, const PatternState &state, const QRect &re
     }
     copyFrame(painter, state.keptFrame, rect.topLeft());
 }
-
-void releaseUnusedKeptImages(const PatternState &state)
-{
-    const bool special = state.mode == Special;
-    const bool frameShown = (state.mode == ScanLines && state.fontTest && !state.movingSquare)
-        || state.mode == GrayBlocks || (special && state.specialType == 2);
-    if (!frameShown && !state.keptFrame.isNull()) {
-        state.keptFrame = QImage();
-        state.keptFrameKey.clear();
-    }
-    if (!(special && state.specialType == 1) && !state.keptClockCell.isNull()) {
-        state.keptClockCell = QImage();
-        state.keptClockCellKey.clear();
-    }
-    if (!(special && state.specialType == 3) && !state.keptPicture.isNull()) {
-        state.keptPicture = QImage();
-        state.keptPictureKey.clear();
-    }
-}

@@ -44,8 +44,5 @@ void drawKeptFrame(QPainter &painter, const PatternState &state, const QRect &re
 // part every cache key shares.
 QString frameKey(const QPainter &painter, const QRect &rect);
 
-// Drops the kept images of patterns that are not shown, so that a 4K wall
-// holds at most the images of the pattern on screen.
-void releaseUnusedKeptImages(const PatternState &state);
 
 #endif // SCANSPECIALFRAMES_H
