@@ -131,6 +131,7 @@ void ReferenceSpecialTest::pictures_data()
     QTest::newRow("translucent 640 x 480 on 101 x 50") << gradientPicture(QSize(640, 480), QImage::Format_ARGB32, 140) << QSize(101, 50);
     QTest::newRow("gray 8 bit 33 x 17 on 50 x 50") << gradientPicture(QSize(33, 17), QImage::Format_Grayscale8, 255) << QSize(50, 50);
     QTest::newRow("indexed 200 x 100 on 101 x 50") << gradientPicture(QSize(200, 100), QImage::Format_Indexed8, 255) << QSize(101, 50);
+    QTest::newRow("opaque 2000 x 600 on 1921 x 1081") << gradientPicture(QSize(2000, 600), QImage::Format_RGB32, 255) << QSize(1921, 1081);
     QTest::newRow("4K opaque on 4K") << gradientPicture(QSize(4096, 2160), QImage::Format_RGB32, 255) << uhd;
 }
 

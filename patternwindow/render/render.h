@@ -34,10 +34,12 @@ QString contrastLabel(int level);
 QString clockText(const QTime &delayTime);
 // --- end of the scan-line, gray-block and special block ---
 
-// ---- Colour-bar and gray-bar families: what the frame may leave out ----
+// ---- What the frame may leave out ----
 // True when the family, drawn with this painter, paints every pixel of `rect`
 // with opaque colours, so that the base fill under it could never show.
 bool colorBarsCoverWindow(const QPainter &painter, const PatternState &state, const QRect &rect);
 bool grayBarsCoverWindow(const QPainter &painter, const PatternState &state, const QRect &rect);
+// The same for the special family: an opaque custom picture over the whole window.
+bool specialCoversWindow(const QPainter &painter, const PatternState &state, const QRect &rect);
 
 #endif // RENDER_H

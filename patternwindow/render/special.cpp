@@ -191,6 +191,16 @@ static void drawPicture(QPainter &painter, const PatternState &state, const QRec
         painter.drawImage(0, 0, state.picture);
 }
 
+bool specialCoversWindow(const QPainter &painter, const PatternState &state, const QRect &rect)
+{
+    if (state.specialType != 3 || state.picture.isNull() || state.picture.hasAlphaChannel()
+        || !canCopyFrames(painter) || !rect.topLeft().isNull())
+        return false;
+    // A fitted picture is scaled to the window; one shown at its own size
+    // covers the window only when it is at least as large.
+    return state.pictureFit || (state.picture.width() >= rect.width() && state.picture.height() >= rect.height());
+}
+
 void drawSpecial(QPainter &painter, const PatternState &state, const QRect &rect)
 {
     switch (state.specialType) {
