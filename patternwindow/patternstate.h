@@ -98,6 +98,13 @@ struct PatternState
     mutable QString keptClockCellKey;
     mutable QImage keptPicture;         // the custom picture ready to copy, scaled when fitted
     mutable QString keptPictureKey;
+    // The full-window clock's characters as coverage masks, one per place in
+    // the text and digit (place * 10 + digit), at their positions in the window.
+    // Empty while the clock is drawn as text.
+    mutable QVector<QImage> keptClockGlyphs;
+    mutable QVector<QPoint> keptClockGlyphPositions;
+    mutable QString keptClockGlyphsKey;
+    mutable int keptClockGlyphsPaints = 0;  // paints seen since the key changed
 };
 
 #endif // PATTERNSTATE_H

@@ -30,8 +30,11 @@ void drawInfoOverlay(QPainter &painter, const PatternState &state, const QRect &
 QString fontTestText(int fontIndex, const QString &family, int pointSize);
 // The two-line label of a contrast-chart cell of gray level `level`.
 QString contrastLabel(int level);
-// The frame-delay clock's text, "mm:ss.zzz".
+// The frame-delay clock's text, "mm:ss.zzz", and its font.
 QString clockText(const QTime &delayTime);
+QFont clockFont(int pointSize);
+// The clock filling the window, one of the special patterns.
+void drawFullWindowClock(QPainter &painter, const PatternState &state, const QRect &rect);
 // --- end of the scan-line, gray-block and special block ---
 
 // ---- What the frame may leave out ----

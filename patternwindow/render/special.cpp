@@ -13,19 +13,9 @@ QString clockText(const QTime &delayTime)
     return delayTime.toString(QStringLiteral("mm:ss.zzz"));
 }
 
-static QFont clockFont(int pointSize)
+QFont clockFont(int pointSize)
 {
     return QFont(QStringLiteral("Century Gothic"), pointSize);
-}
-
-static void drawFullWindowClock(QPainter &painter, const PatternState &state, const QRect &rect)
-{
-    const int pointSize = std::min(rect.width(), rect.height()) / 7;
-    if (pointSize < 1)
-        return;
-    painter.setPen(Qt::white);
-    painter.setFont(clockFont(pointSize));
-    painter.drawText(rect, Qt::AlignCenter, clockText(state.delayTime));
 }
 
 static void drawCabinet(QPainter &painter, const QRect &cabinet, int pointSize, const QString &text)
