@@ -24,8 +24,9 @@ void renderFrames(benchmark::State &run, PatternState state, const Step &step = 
     const QSize size(int(run.range(0)), int(run.range(1)));
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     // A static pattern is drawn once when it is chosen and copied on every
-    // later paint; the benchmark measures those later paints.
-    {
+    // later paint, and the full-window clock keeps its characters from the
+    // second paint at a size on; the benchmark measures the paints after.
+    for (int paint = 0; paint < 2; ++paint) {
         QPainter painter(&image);
         renderFrame(painter, state, QRect(QPoint(0, 0), size), QPoint(1234, 567));
     }

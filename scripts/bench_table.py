@@ -16,8 +16,11 @@ def to_ms(value, unit):
 
 
 def medians(benchmarks):
-    """Median ms per run name: the 'median' aggregate when repetitions were
-    asked for, else the median of the single runs."""
+    """Median ms per run name, in the order the benchmarks are defined (a run
+    with interleaved repetitions lists them in the order they ran): the
+    'median' aggregate when repetitions were asked for, else the median of the
+    single runs."""
+    benchmarks = sorted(benchmarks, key=lambda b: (b.get("family_index", 0), b.get("per_family_instance_index", 0)))
     aggregated = {}
     runs = defaultdict(list)
     for b in benchmarks:

@@ -22,6 +22,10 @@ static bool familyCoversWindow(const QPainter &painter, const PatternState &stat
         return colorBarsCoverWindow(painter, state, rect);
     case GrayBars:
         return grayBarsCoverWindow(painter, state, rect);
+    case ScanLines:
+        return scanLinesCoverWindow(painter, state, rect);
+    case GrayBlocks:
+        return grayBlocksCoverWindow(painter, state, rect);
     case Special:
         return specialCoversWindow(painter, state, rect);
     default:

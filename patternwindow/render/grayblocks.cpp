@@ -103,6 +103,12 @@ static void drawChart(QPainter &painter, const PatternState &state, const QRect 
     }
 }
 
+bool grayBlocksCoverWindow(const QPainter &painter, const PatternState &state, const QRect &rect)
+{
+    // The kept chart replaces every pixel.
+    return state.grayBlockType >= 0 && state.grayBlockType <= 2 && canCopyFrames(painter) && rect.topLeft().isNull();
+}
+
 // The charts stand still, so each is drawn once per window size and copied;
 // the painter is then left as the drawing steps leave it.
 void drawGrayBlocks(QPainter &painter, const PatternState &state, const QRect &rect)

@@ -42,7 +42,8 @@ void drawFullWindowClock(QPainter &painter, const PatternState &state, const QRe
 // with opaque colours, so that the base fill under it could never show.
 bool colorBarsCoverWindow(const QPainter &painter, const PatternState &state, const QRect &rect);
 bool grayBarsCoverWindow(const QPainter &painter, const PatternState &state, const QRect &rect);
-// The same for the special family: an opaque custom picture over the whole window.
+bool scanLinesCoverWindow(const QPainter &painter, const PatternState &state, const QRect &rect);
+bool grayBlocksCoverWindow(const QPainter &painter, const PatternState &state, const QRect &rect);
 bool specialCoversWindow(const QPainter &painter, const PatternState &state, const QRect &rect);
 
 #endif // RENDER_H

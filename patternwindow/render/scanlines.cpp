@@ -164,6 +164,19 @@ static void drawLineSets(QPainter &painter, const PatternState &state, const QRe
     }
 }
 
+bool scanLinesCoverWindow(const QPainter &painter, const PatternState &state, const QRect &rect)
+{
+    if (!canCopyFrames(painter) || !rect.topLeft().isNull())
+        return false;
+    // The square's black field, the kept character test and the built rows
+    // replace every pixel; so does nothing else.
+    if (state.movingSquare)
+        return true;
+    if (state.fontTest)
+        return state.fontIndex >= 0 && state.fontIndex < state.testFonts.size();
+    return scanLineRowsCoverWindow(painter, state, rect);
+}
+
 // Each pattern draws the family's background itself, or a copy that covers it.
 void drawScanLines(QPainter &painter, const PatternState &state, const QRect &rect)
 {

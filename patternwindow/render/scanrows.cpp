@@ -329,7 +329,7 @@ void drawEdgeZoneLines(QPainter &painter, const PatternState &state, const QRect
 
 } // namespace
 
-bool drawScanLineRows(QPainter &painter, const PatternState &state, const QRect &rect)
+static bool rowsCanBeBuilt(const QPainter &painter, const PatternState &state, const QRect &rect, PenFootprint &footprint)
 {
     const bool anySet = state.scanHorizontal || state.scanVertical || state.scanDiagonalLR || state.scanDiagonalRL;
     const QColor background = state.scanBackground.isValid() ? state.scanBackground : QColor(Qt::black);
@@ -337,11 +337,21 @@ bool drawScanLineRows(QPainter &painter, const PatternState &state, const QRect 
         || background.alpha() != 255 || state.scanLineWidth < 1 || state.scanLineWidth > 64
         || !rect.topLeft().isNull() || rect.isEmpty() || !canCopyFrames(painter))
         return false;
+    return measureFootprint(QPen(state.scanLineColor, state.scanLineWidth), footprint);
+}
 
-    const QPen pen(state.scanLineColor, state.scanLineWidth);
+bool scanLineRowsCoverWindow(const QPainter &painter, const PatternState &state, const QRect &rect)
+{
     PenFootprint footprint;
-    if (!measureFootprint(pen, footprint))
+    return rowsCanBeBuilt(painter, state, rect, footprint);
+}
+
+bool drawScanLineRows(QPainter &painter, const PatternState &state, const QRect &rect)
+{
+    PenFootprint footprint;
+    if (!rowsCanBeBuilt(painter, state, rect, footprint))
         return false;
+    const QPen pen(state.scanLineColor, state.scanLineWidth);
 
     const int width = rect.width();
     const int height = rect.height();

@@ -183,8 +183,12 @@ static void drawPicture(QPainter &painter, const PatternState &state, const QRec
 
 bool specialCoversWindow(const QPainter &painter, const PatternState &state, const QRect &rect)
 {
-    if (state.specialType != 3 || state.picture.isNull() || state.picture.hasAlphaChannel()
-        || !canCopyFrames(painter) || !rect.topLeft().isNull())
+    if (!canCopyFrames(painter) || !rect.topLeft().isNull())
+        return false;
+    // The kept chart replaces every pixel.
+    if (state.specialType == 2)
+        return true;
+    if (state.specialType != 3 || state.picture.isNull() || state.picture.hasAlphaChannel())
         return false;
     // A fitted picture is scaled to the window; one shown at its own size
     // covers the window only when it is at least as large.
