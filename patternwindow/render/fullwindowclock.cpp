@@ -159,12 +159,14 @@ void keepGlyphs(const QPainter &painter, const PatternState &state, const QRect 
     const int top = int(ink.rows.indexOf(true));
     const int height = int(ink.rows.lastIndexOf(true)) - top + 1;
 
-    const QString separators = uniformText(0);
+    const QString layout = uniformText(0);
     for (int place = 0; place < places; ++place) {
         const QRect glyph(runs.at(place).first, top, runs.at(place).second - runs.at(place).first, height);
         state.keptClockGlyphPositions.append(box.topLeft() + glyph.topLeft());
+        // A separator's one mask stands, shared, for all ten digits.
+        const QImage separator = layout.at(place).isDigit() ? QImage() : masks.at(0).copy(glyph);
         for (int digit = 0; digit < digits; ++digit)
-            state.keptClockGlyphs.append(masks.at(separators.at(place).isDigit() ? digit : 0).copy(glyph));
+            state.keptClockGlyphs.append(separator.isNull() ? masks.at(digit).copy(glyph) : separator);
     }
     if (!blendsAsTextDoes(painter, state, font, rect, box)) {
         state.keptClockGlyphs.clear();
