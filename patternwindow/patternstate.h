@@ -19,6 +19,17 @@ enum PatternMode {
     Special = 5
 };
 
+// The full-window clock's characters as coverage masks, one per place in the
+// text and digit (masks[place * 10 + digit]), and where each place sits in
+// the window. No masks while the clock is drawn as text.
+struct ClockGlyphs
+{
+    QVector<QImage> masks;
+    QVector<QPoint> positions;
+    QString key;                    // the window size and font they were made for
+    int paints = 0;                 // paints seen with that key
+};
+
 // Everything the renderer reads to paint one frame. The test-pattern window
 // holds it and changes it through its commands; tests, benchmarks and the
 // gallery fill one in directly and render it into a QImage.
@@ -98,13 +109,7 @@ struct PatternState
     mutable QString keptClockCellKey;
     mutable QImage keptPicture;         // the custom picture ready to copy, scaled when fitted
     mutable QString keptPictureKey;
-    // The full-window clock's characters as coverage masks, one per place in
-    // the text and digit (place * 10 + digit), at their positions in the window.
-    // Empty while the clock is drawn as text.
-    mutable QVector<QImage> keptClockGlyphs;
-    mutable QVector<QPoint> keptClockGlyphPositions;
-    mutable QString keptClockGlyphsKey;
-    mutable int keptClockGlyphsPaints = 0;  // paints seen since the key changed
+    mutable ClockGlyphs keptClockGlyphs;  // the full-window clock's characters
 };
 
 #endif // PATTERNSTATE_H

@@ -51,11 +51,8 @@ static void releaseImagesOfHiddenPatterns(const PatternState &state)
                                                      || state.mode == GrayBlocks || (special && state.specialType == 2));
     release(state.keptClockCell, state.keptClockCellKey, special && state.specialType == 1);
     release(state.keptPicture, state.keptPictureKey, special && state.specialType == 3);
-    if (!(special && state.specialType == 0) && !state.keptClockGlyphsKey.isEmpty()) {
-        state.keptClockGlyphs.clear();
-        state.keptClockGlyphPositions.clear();
-        state.keptClockGlyphsKey.clear();
-    }
+    if (!(special && state.specialType == 0) && !state.keptClockGlyphs.key.isEmpty())
+        state.keptClockGlyphs = ClockGlyphs();
 }
 
 void renderFrame(QPainter &painter, PatternState &state, const QRect &rect, const QPoint &cursor)

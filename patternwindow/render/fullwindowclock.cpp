@@ -106,8 +106,8 @@ void blendGlyphs(QPainter &painter, const PatternState &state, const QString &te
     for (int place = 0; place < places; ++place) {
         const QChar character = text.at(place);
         const int digit = character.isDigit() ? character.digitValue() : 0;
-        painter.drawImage(state.keptClockGlyphPositions.at(place) + offset,
-                          state.keptClockGlyphs.at(place * digits + digit));
+        painter.drawImage(state.keptClockGlyphs.positions.at(place) + offset,
+                          state.keptClockGlyphs.masks.at(place * digits + digit));
     }
 }
 
@@ -162,15 +162,15 @@ void keepGlyphs(const QPainter &painter, const PatternState &state, const QRect 
     const QString layout = uniformText(0);
     for (int place = 0; place < places; ++place) {
         const QRect glyph(runs.at(place).first, top, runs.at(place).second - runs.at(place).first, height);
-        state.keptClockGlyphPositions.append(box.topLeft() + glyph.topLeft());
+        state.keptClockGlyphs.positions.append(box.topLeft() + glyph.topLeft());
         // A separator's one mask stands, shared, for all ten digits.
         const QImage separator = layout.at(place).isDigit() ? QImage() : masks.at(0).copy(glyph);
         for (int digit = 0; digit < digits; ++digit)
-            state.keptClockGlyphs.append(separator.isNull() ? masks.at(digit).copy(glyph) : separator);
+            state.keptClockGlyphs.masks.append(separator.isNull() ? masks.at(digit).copy(glyph) : separator);
     }
     if (!blendsAsTextDoes(painter, state, font, rect, box)) {
-        state.keptClockGlyphs.clear();
-        state.keptClockGlyphPositions.clear();
+        state.keptClockGlyphs.masks.clear();
+        state.keptClockGlyphs.positions.clear();
     }
 }
 
@@ -181,15 +181,14 @@ bool glyphsKept(const QPainter &painter, const PatternState &state, const QRect 
     if (!canCopyFrames(painter) || !rect.topLeft().isNull())
         return false;
     const QString key = frameKey(painter, rect) + QLatin1Char('|') + QString::number(font.pointSize());
-    if (state.keptClockGlyphsKey != key) {
-        state.keptClockGlyphs.clear();
-        state.keptClockGlyphPositions.clear();
-        state.keptClockGlyphsKey = key;
-        state.keptClockGlyphsPaints = 0;
+    ClockGlyphs &kept = state.keptClockGlyphs;
+    if (kept.key != key) {
+        kept = ClockGlyphs();
+        kept.key = key;
     }
-    if (state.keptClockGlyphsPaints < 2 && ++state.keptClockGlyphsPaints == 2)
+    if (kept.paints < 2 && ++kept.paints == 2)
         keepGlyphs(painter, state, rect, font);
-    return !state.keptClockGlyphs.isEmpty();
+    return !kept.masks.isEmpty();
 }
 
 } // namespace

@@ -168,13 +168,12 @@ bool scanLinesCoverWindow(const QPainter &painter, const PatternState &state, co
 {
     if (!canCopyFrames(painter) || !rect.topLeft().isNull())
         return false;
-    // The square's black field, the kept character test and the built rows
-    // replace every pixel; so does nothing else.
-    if (state.movingSquare)
+    // The square's black field and the kept character test replace every
+    // pixel. Every other pattern starts with its background, built rows or
+    // an outlined rectangle, and either replaces every pixel when opaque.
+    if (state.movingSquare || (state.fontTest && state.fontIndex >= 0 && state.fontIndex < state.testFonts.size()))
         return true;
-    if (state.fontTest)
-        return state.fontIndex >= 0 && state.fontIndex < state.testFonts.size();
-    return scanLineRowsCoverWindow(painter, state, rect);
+    return state.scanBackground.isValid() && state.scanBackground.alpha() == 255;
 }
 
 // Each pattern draws the family's background itself, or a copy that covers it.

@@ -329,7 +329,7 @@ void drawEdgeZoneLines(QPainter &painter, const PatternState &state, const QRect
 
 } // namespace
 
-static bool rowsCanBeBuilt(const QPainter &painter, const PatternState &state, const QRect &rect, PenFootprint &footprint)
+bool drawScanLineRows(QPainter &painter, const PatternState &state, const QRect &rect)
 {
     const bool anySet = state.scanHorizontal || state.scanVertical || state.scanDiagonalLR || state.scanDiagonalRL;
     const QColor background = state.scanBackground.isValid() ? state.scanBackground : QColor(Qt::black);
@@ -337,21 +337,11 @@ static bool rowsCanBeBuilt(const QPainter &painter, const PatternState &state, c
         || background.alpha() != 255 || state.scanLineWidth < 1 || state.scanLineWidth > 64
         || !rect.topLeft().isNull() || rect.isEmpty() || !canCopyFrames(painter))
         return false;
-    return measureFootprint(QPen(state.scanLineColor, state.scanLineWidth), footprint);
-}
 
-bool scanLineRowsCoverWindow(const QPainter &painter, const PatternState &state, const QRect &rect)
-{
-    PenFootprint footprint;
-    return rowsCanBeBuilt(painter, state, rect, footprint);
-}
-
-bool drawScanLineRows(QPainter &painter, const PatternState &state, const QRect &rect)
-{
-    PenFootprint footprint;
-    if (!rowsCanBeBuilt(painter, state, rect, footprint))
-        return false;
     const QPen pen(state.scanLineColor, state.scanLineWidth);
+    PenFootprint footprint;
+    if (!measureFootprint(pen, footprint))
+        return false;
 
     const int width = rect.width();
     const int height = rect.height();

@@ -15,7 +15,5 @@ class QPainter;
 // the painter does not allow it (a colour that is not opaque, a painter that
 // cannot take copied pixels); the caller then draws the lines itself.
 bool drawScanLineRows(QPainter &painter, const PatternState &state, const QRect &rect);
-// True when drawScanLineRows would draw: its rows then replace every pixel of the window.
-bool scanLineRowsCoverWindow(const QPainter &painter, const PatternState &state, const QRect &rect);
 
 #endif // SCANROWS_H
