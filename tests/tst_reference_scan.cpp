@@ -148,7 +148,10 @@ void ReferenceScanTest::oneStateObjectAcrossFrames()
         state.fontTest = 0;
         state.scanLineColor = QColor(0, 0, 0, 128);
         QVERIFY2(compareWithSteps(state, size).isEmpty(), qPrintable(compareWithSteps(state, size)));
+        state.scanBackground = QColor(0, 128, 0, 100);
+        QVERIFY2(compareWithSteps(state, size).isEmpty(), qPrintable(compareWithSteps(state, size)));
         state.scanLineColor = QColor(Qt::white);
+        state.scanBackground = QColor(Qt::darkGreen);
     }
 }
 
