@@ -11,7 +11,7 @@ binary=${1:-$root/build/walltest}
 images=$root/docs/images
 mkdir -p "$images"
 
-start_xvfb 79
+start_xvfb
 start_walltest "$binary" /dev/null
 
 panel_places

@@ -9,7 +9,6 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 what=$1
 binary=$(realpath "$2")
-display=${3:-47}
 source "$here/../tests/e2e/lib.sh"
 workdir=$(mktemp -d)
 export XDG_RUNTIME_DIR="$workdir"
@@ -30,7 +29,7 @@ CHOOSE_FILE=(1064 727); FIT=(1171 707); EXTEND=(1280 780); WIDTH=(1436 686); HEI
 
 case "$what" in
 idle|clock)
-    start_xvfb "$display" 1920x1080
+    start_xvfb 1920x1080
     start_walltest "$binary" "$workdir/log"
     press_start || fail "START did not show the test-pattern window"
     if [ "$what" = clock ]; then click "${MENU_SPECIAL[@]}"; click "${BIG_CLOCK[@]}"; fi
@@ -42,7 +41,7 @@ idle|clock)
     [ "$(echo "$percent < $limit" | bc)" = 1 ] || fail "over the limit"
     ;;
 memory)
-    start_xvfb "$display" 3840x2160
+    start_xvfb 3840x2160
     picture="$workdir/wall 4K.png"
     convert -size 3840x2160 plasma:fractal -seed 7 "$picture"
     start_walltest "$binary" "$workdir/log"

@@ -6,12 +6,11 @@
 # the first 10 s, or when the program prints any warning other than the
 # toolkit's known one for on_spinBox_step_valueChanged.
 #
-# Usage: soak.sh WALLTEST_BINARY [SECONDS] [DISPLAY_NUMBER]
+# Usage: soak.sh WALLTEST_BINARY [SECONDS]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 binary=$(realpath "$1")
 seconds=${2:-600}
-display=${3:-56}
 source "$here/../tests/e2e/lib.sh"
 
 workdir=$(mktemp -d)
@@ -20,7 +19,7 @@ memlog=${SOAK_MEMLOG:-$workdir/memory.tsv}
 export XDG_RUNTIME_DIR="$workdir"
 export QT_MESSAGE_PATTERN='%{type}: %{message}'
 
-start_xvfb "$display" 1920x1080
+start_xvfb 1920x1080
 start_walltest "$binary" "$log"
 
 click() { xdotool mousemove "$1" "$2" click 1; sleep 0.3; }

@@ -75,7 +75,7 @@ step_box() {
     sleep 0.2
 }
 
-start_xvfb 60
+start_xvfb
 start_walltest "$BINARY" "$ARTIFACTS/drag_window.log"
 expect_geometry "$PANEL_ID" "700 500 601 302" "panel at start"
 

@@ -4,6 +4,6 @@
 # under 200 MB of resident memory.
 set -euo pipefail
 measure="$(dirname "$0")/../../scripts/measure.sh"
-bash "$measure" idle "$1" 44
-bash "$measure" clock "$1" 45
-MEASURE_SCREENSHOT="${2:-/tmp}/memory-4k.png" bash "$measure" memory "$1" 43
+bash "$measure" idle "$1"
+bash "$measure" clock "$1"
+MEASURE_SCREENSHOT="${2:-/tmp}/memory-4k.png" bash "$measure" memory "$1"

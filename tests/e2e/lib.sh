@@ -1,14 +1,17 @@
 # Shared helpers for the end-to-end tests: sourced, not run.
-# Each test calls start_xvfb with a display number of its own, then
+# Each test calls start_xvfb, which takes a free display, then
 # start_walltest; everything started is killed at exit.
 
 E2E_PIDS=()
+E2E_TMP=
 
 e2e_cleanup() {
     for pid in "${E2E_PIDS[@]}"; do
         kill "$pid" 2>/dev/null || true
     done
     wait 2>/dev/null || true
+    [ -n "$E2E_TMP" ] && rm -rf "$E2E_TMP"
+    return 0
 }
 trap e2e_cleanup EXIT
 
@@ -17,18 +20,35 @@ fail() {
     exit 1
 }
 
-# start_xvfb NUMBER [WIDTHxHEIGHT]
+# start_xvfb [WIDTHxHEIGHT]: starts Xvfb on a display it finds free and
+# exports DISPLAY. A leading display number, from older callers, is ignored.
+# -displayfd lets the server pick the display, so runs side by side never
+# share one and nobody else's lock or socket is touched. -noreset keeps the
+# server up when a client such as the xdpyinfo probe disconnects: a reset at
+# that moment refuses the program's own connection.
 start_xvfb() {
-    local num=$1 size=${2:-1920x1080}
-    rm -f "/tmp/.X${num}-lock" "/tmp/.X11-unix/X${num}"
-    Xvfb ":${num}" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
-    E2E_PIDS+=($!)
+    [[ "${1:-}" =~ ^[0-9]+$ ]] && shift
+    local size=${1:-1920x1080} num=
+    E2E_TMP=${E2E_TMP:-$(mktemp -d)}
+    local numfile="$E2E_TMP/display" xlog="$E2E_TMP/xvfb.log"
+    : >"$numfile"
+    Xvfb -displayfd 3 -noreset -screen 0 "${size}x24" -nolisten tcp 3>"$numfile" >"$xlog" 2>&1 &
+    local xvfb=$!
+    E2E_PIDS+=($xvfb)
+    # The server writes its display number and a newline once it accepts clients.
+    for _ in $(seq 1 100); do
+        num=$(sed -n '/^[0-9][0-9]*$/p' "$numfile")
+        [ -n "$num" ] && break
+        kill -0 "$xvfb" 2>/dev/null || break
+        sleep 0.1
+    done
+    [ -n "$num" ] || fail "Xvfb did not start: $(tail -n 5 "$xlog")"
     export DISPLAY=":${num}"
     for _ in $(seq 1 50); do
         xdpyinfo >/dev/null 2>&1 && return 0
         sleep 0.1
     done
-    fail "Xvfb :${num} did not start"
+    fail "Xvfb ${DISPLAY} does not answer"
 }
 
 # start_walltest BINARY [LOGFILE]: starts the program and waits for its panel.

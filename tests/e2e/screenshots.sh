@@ -11,7 +11,7 @@ artifacts=${2:-/tmp/walltest-e2e}/screenshots
 mkdir -p "$artifacts"
 rm -f "$artifacts"/*.png
 
-start_xvfb 75
+start_xvfb
 start_walltest "$binary" "$artifacts/walltest.log"
 
 alive() {

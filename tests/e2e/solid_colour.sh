@@ -9,7 +9,7 @@ binary=$1
 artifacts=${2:-/tmp/walltest-e2e}
 mkdir -p "$artifacts"
 
-start_xvfb 65
+start_xvfb
 start_walltest "$binary" "$artifacts/solid_colour.log"
 
 panel_places

@@ -10,7 +10,7 @@ binary=$1
 artifacts=${2:-/tmp/walltest-e2e}
 mkdir -p "$artifacts"
 
-start_xvfb 70
+start_xvfb
 start_walltest "$binary" "$artifacts/special_clock.log"
 
 panel_places

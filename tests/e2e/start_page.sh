@@ -8,7 +8,7 @@ binary=$1
 artifacts=${2:-/tmp/walltest-e2e}
 mkdir -p "$artifacts"
 
-start_xvfb 52
+start_xvfb
 export QT_SCALE_FACTOR=1.25 QT_AUTO_SCREEN_SCALE_FACTOR=1 QT_ENABLE_HIGHDPI_SCALING=1
 start_walltest "$binary" "$artifacts/start_page.log"
 
