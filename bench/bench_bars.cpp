@@ -1,27 +1,10 @@
-#include "render.h"
-
-#include <benchmark/benchmark.h>
-
-#include <QImage>
-#include <QPainter>
+#include "renderframes.h"
 
 // Frames of the solid fill, the colour-bar table and the gray bars, rendered
 // whole (information text included) into the pixel format of a translucent
 // window's backing store. Every benchmark runs at 1920 × 1080 and 3840 × 2160.
 
 namespace {
-
-void renderFrames(benchmark::State &run, PatternState state)
-{
-    const QSize size(int(run.range(0)), int(run.range(1)));
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    for (auto _ : run) {
-        QPainter painter(&image);
-        renderFrame(painter, state, QRect(QPoint(0, 0), size), QPoint(1234, 567));
-        painter.end();
-        benchmark::DoNotOptimize(image.constBits());
-    }
-}
 
 PatternState colorTable(int columns, int rows)
 {

@@ -1,13 +1,6 @@
-#include "render.h"
-#include "startup.h"
+#include "renderframes.h"
 
-#include <benchmark/benchmark.h>
-
-#include <QImage>
 #include <QLinearGradient>
-#include <QPainter>
-
-#include <functional>
 
 // Frames of the scan-line, gray-block and special families, rendered whole
 // (information text included) into the pixel format of a translucent window's
@@ -15,30 +8,6 @@
 // wall move here too, one step per frame, so no frame repeats the last one.
 
 namespace {
-
-using Step = std::function<void(PatternState &)>;
-
-void renderFrames(benchmark::State &run, PatternState state, const Step &step = Step())
-{
-    registerFontSubstitutions();
-    const QSize size(int(run.range(0)), int(run.range(1)));
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    // A static pattern is drawn once when it is chosen and copied on every
-    // later paint, and the full-window clock keeps its characters from the
-    // second paint at a size on; the benchmark measures the paints after.
-    for (int paint = 0; paint < 2; ++paint) {
-        QPainter painter(&image);
-        renderFrame(painter, state, QRect(QPoint(0, 0), size), QPoint(1234, 567));
-    }
-    for (auto _ : run) {
-        if (step)
-            step(state);
-        QPainter painter(&image);
-        renderFrame(painter, state, QRect(QPoint(0, 0), size), QPoint(1234, 567));
-        painter.end();
-        benchmark::DoNotOptimize(image.constBits());
-    }
-}
 
 // The scan tick: the offset runs 0, step, ... up to the pitch, then wraps.
 void advanceScan(PatternState &state)
@@ -120,7 +89,6 @@ void BM_CharacterTest(benchmark::State &run)
     PatternState state = scanLines(1, 1);
     state.fontTest = 1;
     state.scanBackground = QColor(0, 0, 128);
-    state.testFonts = { QFont(QStringLiteral("Arial"), 4) };
     renderFrames(run, state);
 }
 
@@ -134,16 +102,14 @@ void BM_GridCircles(benchmark::State &run) { renderFrames(run, special(2)); }
 void BM_PictureFit(benchmark::State &run)
 {
     PatternState state = special(3);
-    state.picture = picture4K();
     state.pictureFit = true;
-    renderFrames(run, state);
+    renderFrames(run, state, Step(), picture4K());
 }
 
 void BM_Picture(benchmark::State &run)
 {
     PatternState state = special(3);
-    state.picture = picture4K();
-    renderFrames(run, state);
+    renderFrames(run, state, Step(), picture4K());
 }
 
 } // namespace

@@ -12,6 +12,7 @@ MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
     , ui(new Ui::MainWindow)
 {
+    Q_INIT_RESOURCE(resources);
     ui->setupUi(this);
     setWindowFlags(Qt::FramelessWindowHint);
     ui->tabWidget->tabBar()->hide();

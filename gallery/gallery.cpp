@@ -18,29 +18,6 @@ namespace {
 
 const QSize frameSize(1920, 1080);
 
-// The eight test fonts as the test-pattern window builds them.
-QList<QFont> testFonts()
-{
-    QList<QFont> fonts;
-    for (const QString &family : { QStringLiteral("Times New Roman"), QStringLiteral("Arial"),
-                                   QStringLiteral("Courier"), QStringLiteral("宋体") }) {
-        for (bool bold : { false, true }) {
-            QFont font(family);
-            font.setPointSize(4);
-            font.setWeight(bold ? QFont::Bold : -1);
-            fonts.append(font);
-        }
-    }
-    return fonts;
-}
-
-PatternState freshState()
-{
-    PatternState state;
-    state.testFonts = testFonts();
-    return state;
-}
-
 // A picture with something to see at its edges and in its middle.
 QImage makePicture(const QSize &size)
 {
@@ -63,6 +40,7 @@ struct Variant
 {
     QString name;
     std::function<void(PatternState &)> set;
+    QSize pictureSize = QSize();    // the custom picture's size, for the picture variants
 };
 
 QList<Variant> solidVariants()
@@ -236,13 +214,12 @@ QList<Variant> specialVariants(const QString &picturePath)
             s.delayTime = QTime(0, 1, 2, 500);
         };
     };
-    auto picture = [picturePath](const QSize &size, bool fit) {
-        return [picturePath, size, fit](PatternState &s) {
+    auto picture = [picturePath](bool fit) {
+        return [picturePath, fit](PatternState &s) {
             s.mode = Special;
             s.specialType = 3;
             s.solidColor = QColor(60, 60, 60);
             s.picturePath = picturePath;
-            s.picture = makePicture(size);
             s.pictureFit = fit;
         };
     };
@@ -255,21 +232,24 @@ QList<Variant> specialVariants(const QString &picturePath)
               s.cabinetHeight = 150;
           } },
         { "special-grid-and-circles", special(2) },
-        { "special-picture-640x480", picture(QSize(640, 480), false) },
-        { "special-picture-640x480-fit", picture(QSize(640, 480), true) },
-        { "special-picture-3840x2160", picture(QSize(3840, 2160), false) },
+        { "special-picture-640x480", picture(false), QSize(640, 480) },
+        { "special-picture-640x480-fit", picture(true), QSize(640, 480) },
+        { "special-picture-3840x2160", picture(false), QSize(3840, 2160) },
     };
 }
 
 bool writeVariant(const QDir &dir, int number, const Variant &variant)
 {
-    PatternState state = freshState();
+    PatternState state;
     variant.set(state);
     QImage image(frameSize, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     {
+        PatternRenderer renderer;
+        if (variant.pictureSize.isValid())
+            renderer.setPicture(makePicture(variant.pictureSize));
         QPainter painter(&image);
-        renderFrame(painter, state, QRect(QPoint(0, 0), frameSize), QPoint(960, 540));
+        renderer.render(painter, state, QRect(QPoint(0, 0), frameSize), QPoint(960, 540));
     }
     const QString file = dir.filePath(QStringLiteral("%1-%2.png").arg(number, 2, 10, QLatin1Char('0')).arg(variant.name));
     return image.save(file);

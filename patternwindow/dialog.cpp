@@ -6,8 +6,6 @@
 #include <QAction>
 #include <QCursor>
 #include <QDebug>
-#include <QFileInfo>
-#include <QFileSystemWatcher>
 #include <QMenu>
 #include <QMetaType>
 #include <QPainter>
@@ -34,23 +32,9 @@ dialog::dialog(QWidget *parent)
 
     setAttribute(Qt::WA_TranslucentBackground);
 
-    delayTime = QTime(0, 0, 0, 0);
+    pattern.delayTime = QTime(0, 0, 0, 0);
     delayTimer = new QTimer(this);
     connect(delayTimer, SIGNAL(timeout()), this, SLOT(timeaddsecs()));
-
-    const QString families[] = { QStringLiteral("Times New Roman"), QStringLiteral("Arial"),
-                                 QStringLiteral("Courier"), QStringLiteral("宋体") };
-    for (const QString &family : families) {
-        for (bool bold : { false, true }) {
-            QFont font;
-            font.setFamily(family);
-            font.setPointSize(4);
-            font.setItalic(false);
-            if (bold)
-                font.setWeight(QFont::Bold);
-            testFonts.append(font);
-        }
-    }
 
     clickTimer = new QTimer(this);
     connect(clickTimer, SIGNAL(timeout()), this, SLOT(issingleclick()));
@@ -61,12 +45,12 @@ dialog::dialog(QWidget *parent)
     contextMenu->setStyleSheet(QStringLiteral("QMenu{background-color:white;border:1px solid black;}"));
     connect(hideAction, SIGNAL(triggered(bool)), this, SLOT(hide()));
 
-    squareDx = drawSpeed();
-    squareDy = drawSpeed();
+    pattern.squareDx = drawSpeed();
+    pattern.squareDy = drawSpeed();
 
-    pictureWatcher = new QFileSystemWatcher(this);
-    connect(pictureWatcher, &QFileSystemWatcher::fileChanged, this, [this] {
-        reloadPicture();
+    pictureSource = new PictureSource(this);
+    connect(pictureSource, &PictureSource::changed, this, [this] {
+        renderer.setPicture(pictureSource->image());
         update();
     });
 }
@@ -81,44 +65,44 @@ int dialog::drawSpeed()
 
 QColor dialog::grayAdjusted(QColor color) const
 {
-    return ::grayAdjusted(color, grayOffset);
+    return ::grayAdjusted(color, pattern.grayOffset);
 }
 
 void dialog::setMode(int newMode)
 {
-    mode = newMode;
+    pattern.mode = newMode;
     updateClockTimer();
 }
 
 void dialog::setSolidColor(const QColor &color)
 {
-    solidColor = color;
+    pattern.solidColor = color;
     selectFamily(Solid);
 }
 
 void dialog::setColorBarLayout(bool autoSize, int newCellWidth, int newCellHeight, bool tile)
 {
-    autoCellSize = autoSize;
-    cellWidth = newCellWidth;
-    cellHeight = newCellHeight;
-    tileColorBars = tile;
+    pattern.autoCellSize = autoSize;
+    pattern.cellWidth = newCellWidth;
+    pattern.cellHeight = newCellHeight;
+    pattern.tileColorBars = tile;
     selectFamily(ColorBars);
 }
 
 void dialog::setGrayRamp(int length, int reverse, int rotate, const QColor &dark, const QColor &light)
 {
-    rampLength = length;
-    rampReverse = reverse;
-    rampRotate = rotate;
-    rampDarkColor = dark;
-    rampLightColor = light;
+    pattern.rampLength = length;
+    pattern.rampReverse = reverse;
+    pattern.rampRotate = rotate;
+    pattern.rampDarkColor = dark;
+    pattern.rampLightColor = light;
     selectFamily(GrayBars);
 }
 
 void dialog::setColorRampChart(int on, int direction)
 {
-    colorRampChart = on;
-    colorRampDirection = direction;
+    pattern.colorRampChart = on;
+    pattern.colorRampDirection = direction;
     selectFamily(GrayBars);
 }
 
@@ -128,76 +112,54 @@ void dialog::setScanTiming(int intervalMs, int step)
         scanTimer->stop();
     else
         scanTimer->start(intervalMs);
-    scanStep = step;
+    pattern.scanStep = step;
     update();
 }
 
 void dialog::setMovingSquare(bool on, int size)
 {
-    movingSquare = on ? 1 : 0;
-    qDebug() << movingSquare;
-    squareWidth = size;
-    squareHeight = size;
+    pattern.movingSquare = on ? 1 : 0;
+    qDebug() << pattern.movingSquare;
+    pattern.squareWidth = size;
+    pattern.squareHeight = size;
     update();
 }
 
 void dialog::setScanDirection(int sign)
 {
-    scanDirection = sign;
+    pattern.scanDirection = sign;
     update();
 }
 
 void dialog::setGrayBlockTest(int type, bool hideText)
 {
-    grayBlockType = type;
-    hideBlockText = hideText;
+    pattern.grayBlockType = type;
+    pattern.hideBlockText = hideText;
     selectFamily(GrayBlocks);
 }
 
 void dialog::setSpecialPattern(int type, int newCabinetWidth, int newCabinetHeight)
 {
-    delayTime = QTime(0, 0, 0, 0);
+    pattern.delayTime = QTime(0, 0, 0, 0);
     clockStart.start();
-    specialType = type;
-    cabinetWidth = newCabinetWidth;
-    cabinetHeight = newCabinetHeight;
+    pattern.specialType = type;
+    pattern.cabinetWidth = newCabinetWidth;
+    pattern.cabinetHeight = newCabinetHeight;
     updateClockTimer();
     update();
 }
 
 void dialog::setPicture(const QString &path, bool fit)
 {
-    // The decoded picture is kept while its file stays the same; a new path,
-    // a file changed on disk or one that could not be read before is read again.
-    const bool samePath = path == picturePath;
-    if (!samePath || !pictureProblem.isEmpty() || QFileInfo(path).lastModified() != pictureModified) {
-        if (!samePath) {
-            if (!pictureWatcher->files().isEmpty())
-                pictureWatcher->removePaths(pictureWatcher->files());
-            picturePath = path;
-            if (!path.isEmpty())
-                pictureWatcher->addPath(path);
-        }
-        reloadPicture();
-    }
-    pictureFit = fit;
+    pattern.picturePath = path;
+    pattern.pictureFit = fit;
+    pictureSource->setPath(path);
     update();
 }
 
-void dialog::reloadPicture()
+QString dialog::pictureError() const
 {
-    if (picturePath.isEmpty()) {
-        picture = QImage();
-        pictureProblem.clear();
-        return;
-    }
-    pictureModified = QFileInfo(picturePath).lastModified();
-    const PictureLoad load = loadPicture(picturePath);
-    picture = load.image;
-    pictureProblem = load.error;
-    // An editor that replaces the file drops it from the watch list.
-    if (!pictureWatcher->files().contains(picturePath) && QFileInfo::exists(picturePath))
-        pictureWatcher->addPath(picturePath);
+    return pictureSource->error();
 }
 
 void dialog::connectColorSource(QObject *panel)
@@ -211,7 +173,7 @@ void dialog::connectColorSource(QObject *panel)
 // when something changes, so a static pattern costs no CPU.
 void dialog::updateClockTimer()
 {
-    const bool clockShown = mode == Special && (specialType == 0 || specialType == 1) && clockStart.isValid();
+    const bool clockShown = pattern.mode == Special && (pattern.specialType == 0 || pattern.specialType == 1) && clockStart.isValid();
     if (clockShown && !delayTimer->isActive())
         delayTimer->start(0);
     else if (!clockShown && delayTimer->isActive())
@@ -221,46 +183,46 @@ void dialog::updateClockTimer()
 // The family changes; the clock runs only while a clock is shown.
 void dialog::selectFamily(int family)
 {
-    mode = family;
+    pattern.mode = family;
     updateClockTimer();
     update();
 }
 
 void dialog::getColorInfo(QVector<QColor> color, int column, int row)
 {
-    colorList = color;
-    colorColumns = column;
-    colorRows = row;
+    pattern.colorList = color;
+    pattern.colorColumns = column;
+    pattern.colorRows = row;
     selectFamily(ColorBars);
 }
 
 void dialog::getScanLinesInfo(int hor, int ver, int lr, int rl, int font, int square, QColor bg, QColor line, int w, int d)
 {
-    fontTest = font;
-    movingSquare = square;
-    scanHorizontal = hor;
-    scanVertical = ver;
-    scanDiagonalRL = rl;
-    scanDiagonalLR = lr;
-    scanBackground = bg;
-    scanLineColor = line;
-    scanLineWidth = w;
-    scanPitch = w + d;
+    pattern.fontTest = font;
+    pattern.movingSquare = square;
+    pattern.scanHorizontal = hor;
+    pattern.scanVertical = ver;
+    pattern.scanDiagonalRL = rl;
+    pattern.scanDiagonalLR = lr;
+    pattern.scanBackground = bg;
+    pattern.scanLineColor = line;
+    pattern.scanLineWidth = w;
+    pattern.scanPitch = w + d;
     selectFamily(ScanLines);
 }
 
 void dialog::stepScanOffset()
 {
-    if (scanOffset < scanPitch)
-        scanOffset += scanStep;
+    if (pattern.scanOffset < pattern.scanPitch)
+        pattern.scanOffset += pattern.scanStep;
     else
-        scanOffset = 0;
+        pattern.scanOffset = 0;
 }
 
 void dialog::updateScan()
 {
     stepScanOffset();
-    if (mode == ScanLines)
+    if (pattern.mode == ScanLines)
         update();
 }
 
@@ -268,23 +230,23 @@ void dialog::updateRect()
 {
     const int w = width();
     const int h = height();
-    if (squareX >= w - squareWidth)
-        squareDx = -drawSpeed();
-    if (squareX <= 0)
-        squareDx = drawSpeed();
-    if (squareY >= h - squareHeight)
-        squareDy = -drawSpeed();
-    if (squareY <= 0)
-        squareDy = drawSpeed();
-    squareX += squareDx;
-    squareY += squareDy;
-    if (mode == ScanLines && movingSquare)
+    if (pattern.squareX >= w - pattern.squareWidth)
+        pattern.squareDx = -drawSpeed();
+    if (pattern.squareX <= 0)
+        pattern.squareDx = drawSpeed();
+    if (pattern.squareY >= h - pattern.squareHeight)
+        pattern.squareDy = -drawSpeed();
+    if (pattern.squareY <= 0)
+        pattern.squareDy = drawSpeed();
+    pattern.squareX += pattern.squareDx;
+    pattern.squareY += pattern.squareDy;
+    if (pattern.mode == ScanLines && pattern.movingSquare)
         update();
 }
 
 void dialog::getGrayInfo(int value)
 {
-    grayOffset = 255 - value;
+    pattern.grayOffset = 255 - value;
     update();
 }
 
@@ -298,16 +260,16 @@ void dialog::getGraySpeed(int speed)
 
 void dialog::getGaryBarInfo(int grayw, int start, int dis)
 {
-    grayBarWidth = grayw;
-    grayBarStart = start;
-    grayBarSpacing = dis;
+    pattern.grayBarWidth = grayw;
+    pattern.grayBarStart = start;
+    pattern.grayBarSpacing = dis;
     update();
 }
 
 void dialog::autoGray()
 {
-    grayOffset = autoGrayStep;
-    autoGrayStep = autoGrayStep > 254 ? 0 : autoGrayStep + 1;
+    pattern.grayOffset = pattern.autoGrayStep;
+    pattern.autoGrayStep = pattern.autoGrayStep > 254 ? 0 : pattern.autoGrayStep + 1;
     update();
 }
 
@@ -317,7 +279,7 @@ void dialog::autoGray()
 void dialog::timeaddsecs()
 {
     if (clockStart.isValid())
-        delayTime = QTime(0, 0, 0, 0).addMSecs(static_cast<int>(clockStart.elapsed() % (24LL * 3600 * 1000)));
+        pattern.delayTime = QTime(0, 0, 0, 0).addMSecs(static_cast<int>(clockStart.elapsed() % (24LL * 3600 * 1000)));
     update();
 }
 
@@ -329,5 +291,5 @@ void dialog::issingleclick()
 void dialog::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    renderFrame(painter, *this, QRect(0, 0, width(), height()), QCursor::pos());
+    renderer.render(painter, pattern, QRect(0, 0, width(), height()), QCursor::pos());
 }

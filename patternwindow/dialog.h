@@ -1,14 +1,14 @@
 #ifndef DIALOG_H
 #define DIALOG_H
 
+#include "patternrenderer.h"
 #include "patternstate.h"
 
-#include <QDateTime>
 #include <QElapsedTimer>
 #include <QRandomGenerator>
 #include <QWidget>
 
-class QFileSystemWatcher;
+class PictureSource;
 class QMenu;
 class QTimer;
 
@@ -16,7 +16,7 @@ class QTimer;
 // current test pattern from its state. The control panel drives it through
 // the commands below; the operator moves, sizes and steps it with the mouse
 // and keys (input.cpp).
-class dialog : public QWidget, public PatternState
+class dialog : public QWidget
 {
     Q_OBJECT
 
@@ -40,7 +40,10 @@ public:
     QColor grayAdjusted(QColor color) const;
 
     // Why the last picture given to setPicture cannot be shown; empty when it can.
-    QString pictureError() const { return pictureProblem; }
+    QString pictureError() const;
+
+    // The pattern shown, as the commands left it.
+    const PatternState &state() const { return pattern; }
 
     // Tests seed the moving square's random source to make its walk repeatable.
     void seedRandom(quint32 seed) { random.seed(seed); }
@@ -85,7 +88,6 @@ private:
     bool fontTestShown() const;
     void selectFamily(int family);
     void updateClockTimer();
-    void reloadPicture();
 
     // Press anchor of the last left press; valid only while anchorSet.
     int pressX = 0;
@@ -104,11 +106,11 @@ private:
     QTimer *delayTimer = nullptr;
     QTimer *clickTimer = nullptr;
     QMenu *contextMenu = nullptr;
-    QFileSystemWatcher *pictureWatcher = nullptr;
+    PictureSource *pictureSource = nullptr;
     QElapsedTimer clockStart;
     QRandomGenerator random;
-    QString pictureProblem;
-    QDateTime pictureModified;
+    PatternState pattern;
+    PatternRenderer renderer;
 };
 
 #endif // DIALOG_H

@@ -74,7 +74,7 @@ void dialog::mouseMoveEvent(QMouseEvent *event)
 void dialog::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Space)
-        infoVisible = !infoVisible;
+        pattern.infoVisible = !pattern.infoVisible;
     update();
     if (event->key() == Qt::Key_Right) {
         stepScanOffset();
@@ -144,10 +144,10 @@ Qt::CursorShape dialog::cursorShapeAt(const QPoint &pos) const
 
 bool dialog::fontTestShown() const
 {
-    return mode == ScanLines && fontTest == 1;
+    return pattern.mode == ScanLines && pattern.fontTest == 1;
 }
 
 void dialog::stepFont()
 {
-    fontIndex = fontIndex >= 7 ? 0 : fontIndex + 1;
+    pattern.fontIndex = pattern.fontIndex >= 7 ? 0 : pattern.fontIndex + 1;
 }

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QImageReader>
 
 namespace {
@@ -120,4 +121,43 @@ PictureLoad loadPicture(const QString &path)
     image.convertTo(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
     result.image = image;
     return result;
+}
+
+PictureSource::PictureSource(QObject *parent)
+    : QObject(parent)
+    , watcher(new QFileSystemWatcher(this))
+{
+    connect(watcher, &QFileSystemWatcher::fileChanged, this, &PictureSource::reload);
+}
+
+void PictureSource::setPath(const QString &newPath)
+{
+    const bool samePath = newPath == path;
+    if (samePath && problem.isEmpty() && QFileInfo(path).lastModified() == modified)
+        return;
+    if (!samePath) {
+        if (!watcher->files().isEmpty())
+            watcher->removePaths(watcher->files());
+        path = newPath;
+        if (!path.isEmpty())
+            watcher->addPath(path);
+    }
+    reload();
+}
+
+void PictureSource::reload()
+{
+    if (path.isEmpty()) {
+        decoded = QImage();
+        problem.clear();
+    } else {
+        modified = QFileInfo(path).lastModified();
+        const PictureLoad load = loadPicture(path);
+        decoded = load.image;
+        problem = load.error;
+        // An editor that replaces the file drops it from the watch list.
+        if (!watcher->files().contains(path) && QFileInfo::exists(path))
+            watcher->addPath(path);
+    }
+    emit changed();
 }

@@ -1,6 +1,7 @@
+#include "families.h"
+#include "offscreen.h"
 #include "render.h"
-
-#include "barstrips.h"
+#include "scangeometry.h"
 
 #include <QPainter>
 
@@ -8,22 +9,16 @@
 
 namespace {
 
-// Ceiling of size / count: the last cell reaches the window's edge.
-int ceilDiv(int size, int count)
-{
-    return size / count + (size % count != 0 ? 1 : 0);
-}
-
 QColor cellColor(const PatternState &state, int row, int column)
 {
     return state.colorList.at((row % state.colorRows) * state.colorColumns + column % state.colorColumns);
 }
 
 // One rectangle per cell, `columns` × `rows` cells from the top-left corner.
-void drawCells(QPainter &painter, const PatternState &state, qint64 columns, qint64 rows)
+void drawCells(QPainter &painter, const PatternState &state, const QSize &cell, qint64 columns, qint64 rows)
 {
-    const int cellWidth = state.cellWidth;
-    const int cellHeight = state.cellHeight;
+    const int cellWidth = cell.width();
+    const int cellHeight = cell.height();
     painter.setPen(Qt::NoPen);
     for (qint64 r = 0; r < rows && r * cellHeight <= INT_MAX - cellHeight; ++r) {
         for (qint64 c = 0; c < columns && c * cellWidth <= INT_MAX - cellWidth; ++c) {
@@ -45,12 +40,14 @@ bool opaqueTable(const PatternState &state)
 
 // A repeated table is drawn once per period, a few periods wide so that the
 // copies go in long runs, and tiled over the part of the target it covers.
-void drawTiledCells(QPainter &painter, const PatternState &state, qint64 columns, qint64 rows)
+void drawTiledCells(QPainter &painter, const PatternState &state, const QSize &cell, qint64 columns, qint64 rows)
 {
-    const qint64 periodWidth = qint64(state.colorColumns) * state.cellWidth;
-    const qint64 periodHeight = qint64(state.colorRows) * state.cellHeight;
-    const QRect covered = QRect(0, 0, int(qMin<qint64>(columns * state.cellWidth, INT_MAX)),
-                                int(qMin<qint64>(rows * state.cellHeight, INT_MAX)))
+    const int cellWidth = cell.width();
+    const int cellHeight = cell.height();
+    const qint64 periodWidth = qint64(state.colorColumns) * cellWidth;
+    const qint64 periodHeight = qint64(state.colorRows) * cellHeight;
+    const QRect covered = QRect(0, 0, int(qMin<qint64>(columns * cellWidth, INT_MAX)),
+                                int(qMin<qint64>(rows * cellHeight, INT_MAX)))
         & QRect(0, 0, painter.device()->width(), painter.device()->height());
     if (covered.isEmpty())
         return;
@@ -61,24 +58,15 @@ void drawTiledCells(QPainter &painter, const PatternState &state, qint64 columns
     QImage tile = makeStrip(painter, tileWidth, tileHeight);
     {
         QPainter tilePainter(&tile);
-        for (int r = 0; qint64(r) * state.cellHeight < tileHeight; ++r)
-            for (int c = 0; qint64(c) * state.cellWidth < tileWidth; ++c)
-                tilePainter.fillRect(QRect(c * state.cellWidth, r * state.cellHeight, state.cellWidth,
-                                           state.cellHeight), cellColor(state, r, c));
+        for (int r = 0; qint64(r) * cellHeight < tileHeight; ++r)
+            for (int c = 0; qint64(c) * cellWidth < tileWidth; ++c)
+                tilePainter.fillRect(QRect(c * cellWidth, r * cellHeight, cellWidth, cellHeight), cellColor(state, r, c));
     }
     painter.save();
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.setBrushOrigin(0, 0);
     painter.fillRect(covered, QBrush(tile));
     painter.restore();
-}
-
-// The cell size the painter will use, without writing it back.
-QSize cellSize(const PatternState &state, const QRect &rect)
-{
-    if (state.autoCellSize)
-        return QSize(ceilDiv(rect.width(), state.colorColumns), ceilDiv(rect.height(), state.colorRows));
-    return QSize(state.cellWidth, state.cellHeight);
 }
 
 bool validTable(const PatternState &state)
@@ -89,51 +77,48 @@ bool validTable(const PatternState &state)
 
 } // namespace
 
-bool colorBarsCoverWindow(const QPainter &painter, const PatternState &state, const QRect &rect)
+QSize colorBarCellSize(const PatternState &state, const QSize &size)
 {
-    if (!paintsDevicePixels(painter) || !validTable(state))
-        return false;
-    const QSize cell = cellSize(state, rect);
-    if (cell.width() < 1 || cell.height() < 1 || !opaqueTable(state))
-        return false;
-    return state.tileColorBars
-        || (qint64(state.colorColumns) * cell.width() >= rect.width()
-            && qint64(state.colorRows) * cell.height() >= rect.height());
+    if (state.autoCellSize && state.colorColumns >= 1 && state.colorRows >= 1)
+        return QSize(ceilDiv(size.width(), state.colorColumns), ceilDiv(size.height(), state.colorRows));
+    return QSize(state.cellWidth, state.cellHeight);
 }
 
-void drawColorBars(QPainter &painter, PatternState &state, const QRect &rect)
+void paintColorBars(QPainter &painter, const PatternState &state, const QRect &rect, FrameCache &)
 {
+    painter.save();
     const int colorColumns = state.colorColumns;
     const int colorRows = state.colorRows;
-    // States the panel cannot produce draw nothing rather than divide by zero
-    // or read past the list.
-    if (!validTable(state))
+    const QSize cell = colorBarCellSize(state, rect.size());
+    // States the panel cannot produce show the base rather than divide by
+    // zero or read past the list.
+    if (!validTable(state) || cell.width() < 1 || cell.height() < 1) {
+        fillBase(painter, state, rect);
+        painter.restore();
         return;
-
-    if (state.autoCellSize) {
-        const QSize cell = cellSize(state, rect);
-        state.cellWidth = cell.width();
-        state.cellHeight = cell.height();
     }
-    const int cellWidth = state.cellWidth;
-    const int cellHeight = state.cellHeight;
-    if (cellWidth < 1 || cellHeight < 1)
-        return;
 
     // The +1 holds even for an exact fit: one whole copy then lies beyond the edge.
     qint64 hRep = 1;
     qint64 vRep = 1;
     if (state.tileColorBars) {
-        hRep = rect.width() / (qint64(colorColumns) * cellWidth) + 1;
-        vRep = rect.height() / (qint64(colorRows) * cellHeight) + 1;
+        hRep = rect.width() / (qint64(colorColumns) * cell.width()) + 1;
+        vRep = rect.height() / (qint64(colorRows) * cell.height()) + 1;
     }
     const qint64 columns = hRep * colorColumns;
     const qint64 rows = vRep * colorRows;
 
-    if (hRep * vRep > 1 && paintsDevicePixels(painter) && rect.topLeft() == QPoint(0, 0) && opaqueTable(state)) {
-        painter.setPen(Qt::NoPen);
-        drawTiledCells(painter, state, columns, rows);
-    } else {
-        drawCells(painter, state, columns, rows);
-    }
+    // Opaque cells that reach both edges hide the base fill; leaving it out
+    // saves a pass over the frame.
+    const bool opaque = opaqueTable(state);
+    const bool coversWindow = paintsDevicePixels(painter) && opaque && columns * cell.width() >= rect.width()
+        && rows * cell.height() >= rect.height();
+    if (!coversWindow)
+        fillBase(painter, state, rect);
+
+    if (hRep * vRep > 1 && paintsDevicePixels(painter) && rect.topLeft() == QPoint(0, 0) && opaque)
+        drawTiledCells(painter, state, cell, columns, rows);
+    else
+        drawCells(painter, state, cell, columns, rows);
+    painter.restore();
 }

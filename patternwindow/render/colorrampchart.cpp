@@ -1,6 +1,6 @@
 #include "grayramps.h"
 
-#include "barstrips.h"
+#include "offscreen.h"
 
 #include <QLinearGradient>
 #include <QPainter>

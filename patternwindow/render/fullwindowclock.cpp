@@ -1,5 +1,6 @@
+#include "families.h"
+#include "offscreen.h"
 #include "render.h"
-#include "scanspecialframes.h"
 
 #include <QFontMetrics>
 #include <QFontMetricsF>
@@ -101,18 +102,17 @@ QVector<QPair<int, int>> inkedRuns(const QVector<bool> &columns)
     return runs;
 }
 
-void blendGlyphs(QPainter &painter, const PatternState &state, const QString &text, const QPoint &offset)
+void blendGlyphs(QPainter &painter, const ClockGlyphs &glyphs, const QString &text, const QPoint &offset)
 {
     for (int place = 0; place < places; ++place) {
         const QChar character = text.at(place);
         const int digit = character.isDigit() ? character.digitValue() : 0;
-        painter.drawImage(state.keptClockGlyphs.positions.at(place) + offset,
-                          state.keptClockGlyphs.masks.at(place * digits + digit));
+        painter.drawImage(glyphs.positions.at(place) + offset, glyphs.masks.at(place * digits + digit));
     }
 }
 
 // Draws one time both ways on a coloured ground and compares.
-bool blendsAsTextDoes(const QPainter &painter, const PatternState &state, const QFont &font,
+bool blendsAsTextDoes(const QPainter &painter, const ClockGlyphs &glyphs, const QFont &font,
                       const QRect &rect, const QRect &box)
 {
     const QString text = clockText(QTime(0, 37, 59, 486));
@@ -128,12 +128,12 @@ bool blendsAsTextDoes(const QPainter &painter, const PatternState &state, const 
         if (image == &drawn)
             imagePainter.drawText(rect.translated(-box.topLeft()), Qt::AlignCenter, text);
         else
-            blendGlyphs(imagePainter, state, text, -box.topLeft());
+            blendGlyphs(imagePainter, glyphs, text, -box.topLeft());
     }
     return drawn == blended;
 }
 
-void keepGlyphs(const QPainter &painter, const PatternState &state, const QRect &rect, const QFont &font)
+void keepGlyphs(const QPainter &painter, ClockGlyphs &glyphs, const QRect &rect, const QFont &font)
 {
     const QPaintDevice *device = painter.device();
     const QFontMetrics metrics(font, device);
@@ -162,38 +162,37 @@ void keepGlyphs(const QPainter &painter, const PatternState &state, const QRect 
     const QString layout = uniformText(0);
     for (int place = 0; place < places; ++place) {
         const QRect glyph(runs.at(place).first, top, runs.at(place).second - runs.at(place).first, height);
-        state.keptClockGlyphs.positions.append(box.topLeft() + glyph.topLeft());
+        glyphs.positions.append(box.topLeft() + glyph.topLeft());
         // A separator's one mask stands, shared, for all ten digits.
         const QImage separator = layout.at(place).isDigit() ? QImage() : masks.at(0).copy(glyph);
         for (int digit = 0; digit < digits; ++digit)
-            state.keptClockGlyphs.masks.append(separator.isNull() ? masks.at(digit).copy(glyph) : separator);
+            glyphs.masks.append(separator.isNull() ? masks.at(digit).copy(glyph) : separator);
     }
-    if (!blendsAsTextDoes(painter, state, font, rect, box)) {
-        state.keptClockGlyphs.masks.clear();
-        state.keptClockGlyphs.positions.clear();
+    if (!blendsAsTextDoes(painter, glyphs, font, rect, box)) {
+        glyphs.masks.clear();
+        glyphs.positions.clear();
     }
 }
 
 // A window is drawn as text at a new size first: while the operator drags
 // its edge every paint has a new size, and making masks would only slow it.
-bool glyphsKept(const QPainter &painter, const PatternState &state, const QRect &rect, const QFont &font)
+bool glyphsKept(const QPainter &painter, ClockGlyphs &kept, const QRect &rect, const QFont &font)
 {
     if (!canCopyFrames(painter) || !rect.topLeft().isNull())
         return false;
     const QString key = frameKey(painter, rect) + QLatin1Char('|') + QString::number(font.pointSize());
-    ClockGlyphs &kept = state.keptClockGlyphs;
     if (kept.key != key) {
         kept = ClockGlyphs();
         kept.key = key;
     }
     if (kept.paints < 2 && ++kept.paints == 2)
-        keepGlyphs(painter, state, rect, font);
+        keepGlyphs(painter, kept, rect, font);
     return !kept.masks.isEmpty();
 }
 
 } // namespace
 
-void drawFullWindowClock(QPainter &painter, const PatternState &state, const QRect &rect)
+void drawFullWindowClock(QPainter &painter, const PatternState &state, const QRect &rect, Kept<ClockGlyphs> &kept)
 {
     const int pointSize = std::min(rect.width(), rect.height()) / 7;
     if (pointSize < 1)
@@ -202,8 +201,9 @@ void drawFullWindowClock(QPainter &painter, const PatternState &state, const QRe
     painter.setPen(Qt::white);
     painter.setFont(font);
     const QString text = clockText(state.delayTime);
-    if (text.size() == places && glyphsKept(painter, state, rect, font))
-        blendGlyphs(painter, state, text, QPoint(0, 0));
+    ClockGlyphs &glyphs = kept.use();
+    if (text.size() == places && glyphsKept(painter, glyphs, rect, font))
+        blendGlyphs(painter, glyphs, text, QPoint(0, 0));
     else
         painter.drawText(rect, Qt::AlignCenter, text);
 }

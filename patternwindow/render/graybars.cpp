@@ -1,7 +1,7 @@
-#include "render.h"
-
-#include "barstrips.h"
+#include "families.h"
 #include "grayramps.h"
+#include "offscreen.h"
+#include "render.h"
 
 #include <QPainter>
 
@@ -40,7 +40,7 @@ QImage customBarStrip(QPainter &painter, const PatternState &state, const QRect 
     QImage strip = makeStrip(painter, size.width(), size.height());
     QPainter stripPainter(&strip);
     stripPainter.setPen(Qt::NoPen);
-    stripPainter.setBrush(grayAdjusted(state.solidColor, state.grayOffset));
+    stripPainter.setBrush(baseColor(state));
     stripPainter.drawRect(rect);
     stripPainter.setPen(painter.pen());
     drawCustomBarRects(stripPainter, state, rect);
@@ -63,10 +63,11 @@ bool customBarsFromStrip(const QPainter &painter, const PatternState &state, con
 
 void drawCustomGrayBars(QPainter &painter, const PatternState &state, const QRect &rect)
 {
-    if (!validCustomBars(state))
-        return;
     if (!customBarsFromStrip(painter, state, rect)) {
-        drawCustomBarRects(painter, state, rect);
+        fillBase(painter, state, rect);
+        painter.setPen(QColor(Qt::black));
+        if (validCustomBars(state))
+            drawCustomBarRects(painter, state, rect);
         return;
     }
     if (state.rampRotate) {
@@ -80,32 +81,34 @@ void drawCustomGrayBars(QPainter &painter, const PatternState &state, const QRec
     }
 }
 
-} // namespace
-
-bool grayBarsCoverWindow(const QPainter &painter, const PatternState &state, const QRect &rect)
+// A ramp of opaque colours hides the base under it.
+void drawRamp(QPainter &painter, const PatternState &state, const QRect &rect, const QPointF &end)
 {
-    if (!paintsDevicePixels(painter))
-        return false;
-    // The chart and the ball start with a black window.
-    if (state.colorRampChart || state.rampLength < 0)
-        return true;
-    if (state.rampLength > 0 || (state.grayBarWidth == 1 && state.grayBarStart == 0))
-        return validRampReverse(state) && opaqueRampStops(state);
-    return customBarsFromStrip(painter, state, rect);
+    if (!validRampReverse(state) || !opaqueRampStops(state)) {
+        fillBase(painter, state, rect);
+        painter.setPen(QColor(Qt::black));
+    }
+    drawRepeatedRamp(painter, state, rect, end);
 }
 
-void drawGrayBars(QPainter &painter, const PatternState &state, const QRect &rect)
+} // namespace
+
+// The chart and the ball start with a black window of their own.
+void paintGrayBars(QPainter &painter, const PatternState &state, const QRect &rect, FrameCache &cache)
 {
+    painter.save();
+    if (!paintsDevicePixels(painter))
+        fillBase(painter, state, rect);
     painter.setPen(QColor(Qt::black));
     if (state.colorRampChart)
         drawColorRampChart(painter, state, rect);
     else if (state.rampLength < 0)
-        drawBall(painter, state, rect);
+        drawBall(painter, state, rect, cache.ball);
     else if (state.rampLength > 0)
-        drawRepeatedRamp(painter, state, rect,
-                         state.rampRotate ? QPointF(0, state.rampLength) : QPointF(state.rampLength, 0));
+        drawRamp(painter, state, rect, state.rampRotate ? QPointF(0, state.rampLength) : QPointF(state.rampLength, 0));
     else if (state.grayBarWidth == 1 && state.grayBarStart == 0)
-        drawRepeatedRamp(painter, state, rect, QPointF(rect.width(), 0));
+        drawRamp(painter, state, rect, QPointF(rect.width(), 0));
     else
         drawCustomGrayBars(painter, state, rect);
+    painter.restore();
 }

@@ -1,5 +1,6 @@
+#include "families.h"
+#include "offscreen.h"
 #include "render.h"
-#include "scanspecialframes.h"
 
 #include <QLine>
 #include <QPainter>
@@ -103,40 +104,24 @@ static void drawChart(QPainter &painter, const PatternState &state, const QRect 
     }
 }
 
-bool grayBlocksCoverWindow(const QPainter &painter, const PatternState &state, const QRect &rect)
+// The charts stand still, so each is drawn once per window size and copied.
+void paintGrayBlocks(QPainter &painter, const PatternState &state, const QRect &rect, FrameCache &cache)
 {
-    // The kept chart replaces every pixel.
-    return state.grayBlockType >= 0 && state.grayBlockType <= 2 && canCopyFrames(painter) && rect.topLeft().isNull();
-}
-
-// The charts stand still, so each is drawn once per window size and copied;
-// the painter is then left as the drawing steps leave it.
-void drawGrayBlocks(QPainter &painter, const PatternState &state, const QRect &rect)
-{
+    painter.save();
     const QFont labelFont(QStringLiteral("Century Gothic"), 10);
     painter.setFont(labelFont);
     const int type = state.grayBlockType;
-    if (type < 0 || type > 2)
-        return;
-    if (!canCopyFrames(painter) || !rect.topLeft().isNull()) {
+    if (type < 0 || type > 2) {
+        fillBase(painter, state, rect);
+    } else if (!canCopyFrames(painter) || !rect.topLeft().isNull()) {
+        fillBase(painter, state, rect);
         drawChart(painter, state, rect);
-        return;
-    }
-    const QString key = QStringLiteral("grayblocks|%1|%2").arg(type).arg(state.hideBlockText);
-    drawKeptFrame(painter, state, rect, key, [&](QPainter &offscreen) {
-        offscreen.setFont(labelFont);
-        drawChart(offscreen, state, rect);
-    });
-
-    const bool cellsDrawn = rect.width() > 100 && rect.height() > 100;
-    if (type == 0) {
-        painter.setPen(cellsDrawn ? QPen(Qt::white) : QPen(Qt::NoPen));
-        painter.setBrush(cellsDrawn ? QColor(255, 255, 255) : QColor(Qt::black));
     } else {
-        const bool bright = type == 1;
-        const ContrastRow &last = (bright ? brightRows : darkRows)[3];
-        const int lastLevel = last.base + 9 * last.step;
-        painter.setPen(bright ? Qt::black : Qt::white);
-        painter.setBrush(cellsDrawn ? QColor(lastLevel, lastLevel, lastLevel) : (bright ? QColor(Qt::white) : QColor(Qt::black)));
+        const QString key = QStringLiteral("grayblocks|%1|%2").arg(type).arg(state.hideBlockText);
+        drawKeptFrame(painter, state, rect, cache.staticFrame, key, [&](QPainter &offscreen) {
+            offscreen.setFont(labelFont);
+            drawChart(offscreen, state, rect);
+        });
     }
+    painter.restore();
 }

@@ -1,6 +1,6 @@
 #include "grayramps.h"
 
-#include "barstrips.h"
+#include "offscreen.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -94,8 +94,7 @@ void drawRepeatedRamp(QPainter &painter, const PatternState &state, const QRect 
         drawRampDown(painter, rect);
 }
 
-
-void drawBall(QPainter &painter, const PatternState &state, const QRect &rect)
+void drawBall(QPainter &painter, const PatternState &state, const QRect &rect, Kept<KeptImage> &kept)
 {
     painter.setBrush(QColor(Qt::black));
     const int d = qMin(rect.width(), rect.height());
@@ -116,22 +115,21 @@ void drawBall(QPainter &painter, const PatternState &state, const QRect &rect)
     // The corner that holds the ball reaches a few pixels past its
     // bounding square, or to the window's edge, so that its outline is
     // clipped exactly where the window clips it.
+    KeptImage &corner = kept.use();
     const QString key = ballKey(painter, state, rect);
-    if (state.ballKey != key) {
-        QImage corner = makeStrip(painter, qMin(rect.width(), d + 4), qMin(rect.height(), d + 4));
-        QPainter cornerPainter(&corner);
+    if (corner.key != key) {
+        corner.image = makeStrip(painter, qMin(rect.width(), d + 4), qMin(rect.height(), d + 4));
+        QPainter cornerPainter(&corner.image);
         cornerPainter.setPen(painter.pen());
         cornerPainter.setBrush(QColor(Qt::black));
         cornerPainter.drawRect(rect);
         cornerPainter.setBrush(gradient);
         cornerPainter.drawEllipse(ball);
         cornerPainter.end();
-        state.ballImage = corner;
-        state.ballKey = key;
+        corner.key = key;
     }
-    const QSize corner = state.ballImage.size();
-    copyImage(painter, QPoint(0, 0), state.ballImage, state.ballImage.rect());
-    painter.fillRect(QRect(corner.width(), 0, rect.width() - corner.width(), rect.height()), Qt::black);
-    painter.fillRect(QRect(0, corner.height(), corner.width(), rect.height() - corner.height()), Qt::black);
-    painter.setBrush(gradient);
+    const QSize cornerSize = corner.image.size();
+    copyImage(painter, QPoint(0, 0), corner.image);
+    painter.fillRect(QRect(cornerSize.width(), 0, rect.width() - cornerSize.width(), rect.height()), Qt::black);
+    painter.fillRect(QRect(0, cornerSize.height(), cornerSize.width(), rect.height() - cornerSize.height()), Qt::black);
 }

@@ -1,9 +1,10 @@
 #ifndef GRAYRAMPS_H
 #define GRAYRAMPS_H
 
-// The gradient patterns of the gray-bar family, called by drawGrayBars with
+// The gradient patterns of the gray-bar family, called by paintGrayBars with
 // the black outline pen already set.
 
+#include "framecache.h"
 #include "patternstate.h"
 
 #include <QPointF>
@@ -24,8 +25,7 @@ bool opaqueRampStops(const PatternState &state);
 void drawRepeatedRamp(QPainter &painter, const PatternState &state, const QRect &rect, const QPointF &end);
 
 // Black window with the radial ball at its top-left corner.
-void drawBall(QPainter &painter, const PatternState &state, const QRect &rect);
-
+void drawBall(QPainter &painter, const PatternState &state, const QRect &rect, Kept<KeptImage> &kept);
 
 // Seven colours fading to black, in four directions (colorrampchart.cpp).
 void drawColorRampChart(QPainter &painter, const PatternState &state, const QRect &rect);

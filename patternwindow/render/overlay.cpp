@@ -1,24 +1,36 @@
+#include "families.h"
 #include "render.h"
 
 #include <QPainter>
+
+namespace {
+
+// The text's font keeps the weight of the character test's font while that
+// test is shown, so that the text reads as part of it.
+QFont infoTextFont(const PatternState &state)
+{
+    const bool characterTest = state.mode == ScanLines && !state.movingSquare && state.fontTest
+        && state.fontIndex >= 0 && state.fontIndex < characterTestFontCount;
+    QFont font = characterTest ? characterTestFont(state.fontIndex) : QFont();
+    font.setPixelSize(17);
+    font.setFamily(QStringLiteral("Century Gothic"));
+    return font;
+}
+
+} // namespace
 
 // The text shows the same number the base fill shows, with a pen that stays
 // readable on it, and the global cursor position so an operator can read off
 // where a faulty pixel sits on the desktop.
 void drawInfoOverlay(QPainter &painter, const PatternState &state, const QRect &rect, const QPoint &cursor)
 {
-    const int grayValue = grayAdjusted(state.solidColor, state.grayOffset).value();
+    const int grayValue = baseColor(state).value();
+    painter.save();
     painter.setPen(grayValue <= 99 ? QColor(Qt::white) : QColor(Qt::black));
-
-    // A copy of the current font, so a weight or style the family left on
-    // the painter carries over.
-    QFont font = painter.font();
-    font.setPixelSize(17);
-    font.setFamily(QStringLiteral("Century Gothic"));
-    painter.setFont(font);
-
+    painter.setFont(infoTextFont(state));
     const QString text = QStringLiteral("GrayValue:") + QString::number(grayValue)
         + QStringLiteral(" (") + QString::number(cursor.x()) + QLatin1Char(',')
         + QString::number(cursor.y()) + QStringLiteral(") ");
     painter.drawText(rect, Qt::AlignCenter, text);
+    painter.restore();
 }

@@ -1,31 +1,31 @@
 #ifndef RENDER_H
 #define RENDER_H
 
+// What the rest of the program uses of the renderer.
+
+#include "patternrenderer.h"
 #include "patternstate.h"
 
-#include <QPoint>
-#include <QRect>
+#include <QColor>
+#include <QFont>
+#include <QSize>
+#include <QString>
 
-class QPainter;
-
-// One frame of the test pattern: base fill, the family of state.mode, then
-// the information text. `cursor` is the global cursor position the text shows.
-// The renderer only reads the state, except that the colour bars with
-// automatic cell size write the computed cell size back.
-void renderFrame(QPainter &painter, PatternState &state, const QRect &rect, const QPoint &cursor);
-
-// The base colour dimmed by the gray offset (see dialog::grayAdjusted).
+// A colour dimmed by the gray offset: its HSV value lowered, black below 0.
 QColor grayAdjusted(const QColor &color, int grayOffset);
 
-// Family painters, one per file, all called by renderFrame.
-void drawColorBars(QPainter &painter, PatternState &state, const QRect &rect);
-void drawGrayBars(QPainter &painter, const PatternState &state, const QRect &rect);
-void drawScanLines(QPainter &painter, const PatternState &state, const QRect &rect);
-void drawGrayBlocks(QPainter &painter, const PatternState &state, const QRect &rect);
-void drawSpecial(QPainter &painter, const PatternState &state, const QRect &rect);
-void drawInfoOverlay(QPainter &painter, const PatternState &state, const QRect &rect, const QPoint &cursor);
+// The colour the window shows under and around the pattern.
+QColor baseColor(const PatternState &state);
 
-// --- Scan-line, gray-block and special families: texts they draw ---
+// The colour-bar cell size the renderer uses for a window of `size`: the
+// state's own, or with automatic size the window divided by the table,
+// rounded up so that the last cell reaches the edge.
+QSize colorBarCellSize(const PatternState &state, const QSize &size);
+
+// The character test's eight fonts: four families, each plain and bold.
+constexpr int characterTestFontCount = 8;
+QFont characterTestFont(int index);
+
 // One line of the character test: prefix, the matched family and the size.
 QString fontTestText(int fontIndex, const QString &family, int pointSize);
 // The two-line label of a contrast-chart cell of gray level `level`.
@@ -33,17 +33,5 @@ QString contrastLabel(int level);
 // The frame-delay clock's text, "mm:ss.zzz", and its font.
 QString clockText(const QTime &delayTime);
 QFont clockFont(int pointSize);
-// The clock filling the window, one of the special patterns.
-void drawFullWindowClock(QPainter &painter, const PatternState &state, const QRect &rect);
-// --- end of the scan-line, gray-block and special block ---
-
-// ---- What the frame may leave out ----
-// True when the family, drawn with this painter, paints every pixel of `rect`
-// with opaque colours, so that the base fill under it could never show.
-bool colorBarsCoverWindow(const QPainter &painter, const PatternState &state, const QRect &rect);
-bool grayBarsCoverWindow(const QPainter &painter, const PatternState &state, const QRect &rect);
-bool scanLinesCoverWindow(const QPainter &painter, const PatternState &state, const QRect &rect);
-bool grayBlocksCoverWindow(const QPainter &painter, const PatternState &state, const QRect &rect);
-bool specialCoversWindow(const QPainter &painter, const PatternState &state, const QRect &rect);
 
 #endif // RENDER_H

@@ -1,6 +1,7 @@
+#include "families.h"
+#include "offscreen.h"
 #include "render.h"
 #include "scanrows.h"
-#include "scanspecialframes.h"
 
 #include <QFontInfo>
 #include <QLine>
@@ -11,6 +12,18 @@
 
 namespace {
 enum ScanLineSet { ScanHorizontal, ScanVertical, ScanDiagonalLR, ScanDiagonalRL };
+}
+
+QFont characterTestFont(int index)
+{
+    static const char *const families[] = { "Times New Roman", "Arial", "Courier", "宋体" };
+    QFont font;
+    font.setFamily(QString::fromUtf8(families[qBound(0, index, characterTestFontCount - 1) / 2]));
+    font.setPointSize(4);
+    font.setItalic(false);
+    if (index % 2)
+        font.setWeight(QFont::Bold);
+    return font;
 }
 
 QString fontTestText(int fontIndex, const QString &family, int pointSize)
@@ -38,6 +51,7 @@ static void drawMovingSquare(QPainter &painter, const PatternState &state, const
         painter.drawRect(state.squareX, state.squareY, state.squareWidth, state.squareHeight);
         return;
     }
+    fillBase(painter, state, rect);
     drawScanBackground(painter, state, rect);
     painter.setBrush(Qt::black);
     painter.drawRect(rect);
@@ -48,7 +62,7 @@ static void drawMovingSquare(QPainter &painter, const PatternState &state, const
 static void drawFontTestLines(QPainter &painter, const PatternState &state, const QRect &rect)
 {
     const int height = rect.height();
-    QFont font = state.testFonts.at(state.fontIndex);
+    QFont font = characterTestFont(state.fontIndex);
     // The name shown is the family the system really matched, before any size change.
     const QString family = QFontInfo(font).family();
 
@@ -74,32 +88,27 @@ static void drawFontTestLines(QPainter &painter, const PatternState &state, cons
 
 // The character test stands still until the font or the window changes, so
 // its frame is drawn once and copied.
-static void drawFontTest(QPainter &painter, const PatternState &state, const QRect &rect)
+static void drawFontTest(QPainter &painter, const PatternState &state, const QRect &rect, Kept<KeptImage> &kept)
 {
-    if (state.fontIndex < 0 || state.fontIndex >= state.testFonts.size()) {
+    if (state.fontIndex < 0 || state.fontIndex >= characterTestFontCount) {
+        fillBase(painter, state, rect);
         drawScanBackground(painter, state, rect);
         return;
     }
     if (!canCopyFrames(painter) || !rect.topLeft().isNull()) {
+        fillBase(painter, state, rect);
         drawScanBackground(painter, state, rect);
         drawFontTestLines(painter, state, rect);
         return;
     }
-    const QFont &font = state.testFonts.at(state.fontIndex);
     const QString key = QStringLiteral("fonttest|%1|%2|%3")
                             .arg(state.fontIndex)
-                            .arg(font.key())
+                            .arg(characterTestFont(state.fontIndex).key())
                             .arg(QColor(state.scanBackground).rgba());
-    drawKeptFrame(painter, state, rect, key, [&](QPainter &offscreen) {
+    drawKeptFrame(painter, state, rect, kept, key, [&](QPainter &offscreen) {
         drawScanBackground(offscreen, state, rect);
         drawFontTestLines(offscreen, state, rect);
     });
-    // Leave the painter as the drawing steps leave it: the overlay starts from its font.
-    QFont last = font;
-    last.setPointSize(28);
-    painter.setFont(last);
-    painter.setBrush(Qt::white);
-    painter.setPen(Qt::black);
 }
 
 static QVector<QLine> scanLineSet(const PatternState &state, const QRect &rect, ScanLineSet set)
@@ -144,8 +153,13 @@ static QVector<QLine> scanLineSet(const PatternState &state, const QRect &rect, 
     return lines;
 }
 
+// Opaque lines on an opaque background, built row by row, replace every
+// pixel; anything else shows the base under the background's outline.
 static void drawLineSets(QPainter &painter, const PatternState &state, const QRect &rect)
 {
+    const bool opaqueBackground = state.scanBackground.isValid() && state.scanBackground.alpha() == 255;
+    if (!opaqueBackground || !canCopyFrames(painter) || !rect.topLeft().isNull())
+        fillBase(painter, state, rect);
     if (state.scanPitch < 1) {
         drawScanBackground(painter, state, rect);
         return;
@@ -164,25 +178,15 @@ static void drawLineSets(QPainter &painter, const PatternState &state, const QRe
     }
 }
 
-bool scanLinesCoverWindow(const QPainter &painter, const PatternState &state, const QRect &rect)
-{
-    if (!canCopyFrames(painter) || !rect.topLeft().isNull())
-        return false;
-    // The square's black field and the kept character test replace every
-    // pixel. Every other pattern starts with its background, built rows or
-    // an outlined rectangle, and either replaces every pixel when opaque.
-    if (state.movingSquare || (state.fontTest && state.fontIndex >= 0 && state.fontIndex < state.testFonts.size()))
-        return true;
-    return state.scanBackground.isValid() && state.scanBackground.alpha() == 255;
-}
-
 // Each pattern draws the family's background itself, or a copy that covers it.
-void drawScanLines(QPainter &painter, const PatternState &state, const QRect &rect)
+void paintScanLines(QPainter &painter, const PatternState &state, const QRect &rect, FrameCache &cache)
 {
+    painter.save();
     if (state.movingSquare)
         drawMovingSquare(painter, state, rect);
     else if (state.fontTest)
-        drawFontTest(painter, state, rect);
+        drawFontTest(painter, state, rect, cache.staticFrame);
     else
         drawLineSets(painter, state, rect);
+    painter.restore();
 }

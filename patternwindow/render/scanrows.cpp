@@ -1,6 +1,7 @@
 #include "scanrows.h"
 
-#include "scanspecialframes.h"
+#include "offscreen.h"
+#include "scangeometry.h"
 
 #include <QImage>
 #include <QLine>
@@ -11,16 +12,6 @@
 #include <cstring>
 
 namespace {
-
-int floorDiv(int a, int b)
-{
-    return a >= 0 ? a / b : -((-a + b - 1) / b);
-}
-
-int ceilDiv(int a, int b)
-{
-    return -floorDiv(-a, b);
-}
 
 // The pixels one line of the pen covers, as offsets from the line's position:
 // rows y - y0 of a horizontal line, columns x - x0 of a vertical one,
@@ -284,25 +275,6 @@ std::pair<int, int> longestRegularRun(const ScanRowBuilder &builder, int height)
     return best;
 }
 
-// The last line the drawing steps draw, drawn again over itself: it changes
-// no pixel and leaves the painter as the line lists leave it.
-void redrawLastLine(QPainter &painter, const PatternState &state, const QRect &rect, const QPen &pen)
-{
-    const int shift = state.scanDirection * state.scanOffset;
-    const int half = (1 - state.scanDirection) / 2;
-    QLine line;
-    if (state.scanDiagonalRL)
-        line = QLine(0, shift, rect.width(), shift - rect.width());
-    else if (state.scanDiagonalLR)
-        line = QLine(0, shift - rect.width(), rect.width(), shift);
-    else if (state.scanVertical)
-        line = QLine(shift + state.scanPitch * half, 0, shift + state.scanPitch * half, rect.height());
-    else
-        line = QLine(0, shift + state.scanPitch * half, rect.width(), shift + state.scanPitch * half);
-    painter.setPen(pen);
-    painter.drawLines(QVector<QLine>{ line });
-}
-
 // The horizontal and vertical lines in the edge zone, drawn as the steps draw them.
 void drawEdgeZoneLines(QPainter &painter, const PatternState &state, const QRect &rect, const QPen &pen,
                        const PenFootprint &footprint)
@@ -350,14 +322,14 @@ bool drawScanLineRows(QPainter &painter, const PatternState &state, const QRect 
     const int runLength = run.second - run.first + 1;
 
     if (run.first > 0)
-        copyFrame(painter, buildRows(painter, builder, width, 0, run.first), QPoint(0, 0));
+        copyImage(painter, QPoint(0, 0), buildRows(painter, builder, width, 0, run.first));
     if (run.second + 1 < height)
-        copyFrame(painter, buildRows(painter, builder, width, run.second + 1, height - run.second - 1), QPoint(0, run.second + 1));
+        copyImage(painter, QPoint(0, run.second + 1), buildRows(painter, builder, width, run.second + 1, height - run.second - 1));
 
     // A tile of whole periods, at least 32 rows high, so the copies stay long.
     const int tileHeight = state.scanPitch * ((32 + state.scanPitch - 1) / state.scanPitch);
     if (runLength > 0 && runLength <= tileHeight) {
-        copyFrame(painter, buildRows(painter, builder, width, run.first, runLength), QPoint(0, run.first));
+        copyImage(painter, QPoint(0, run.first), buildRows(painter, builder, width, run.first, runLength));
     } else if (runLength > 0) {
         const QImage tile = buildRows(painter, builder, width, run.first, tileHeight);
         painter.setCompositionMode(QPainter::CompositionMode_Source);
@@ -367,8 +339,6 @@ bool drawScanLineRows(QPainter &painter, const PatternState &state, const QRect 
         painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     }
 
-    painter.setBrush(state.scanBackground);
     drawEdgeZoneLines(painter, state, rect, pen, footprint);
-    redrawLastLine(painter, state, rect, pen);
     return true;
 }

@@ -1,5 +1,6 @@
+#include "families.h"
+#include "offscreen.h"
 #include "render.h"
-#include "scanspecialframes.h"
 
 #include <QFontMetrics>
 #include <QLine>
@@ -27,9 +28,12 @@ static void drawCabinet(QPainter &painter, const QRect &cabinet, int pointSize, 
     painter.drawText(cabinet, Qt::AlignCenter, text);
 }
 
-static void drawCabinetClockLiterally(QPainter &painter, const QRect &rect, const QSize &cabinet, int pointSize, const QString &text)
+// Each cabinet is filled with the base colour inside its outline.
+static void drawCabinetClockLiterally(QPainter &painter, const PatternState &state, const QRect &rect,
+                                      const QSize &cabinet, int pointSize, const QString &text)
 {
     painter.setPen(Qt::white);
+    painter.setBrush(baseColor(state));
     for (int x = 0; x <= rect.width() - 1; x += cabinet.width()) {
         for (int y = 0; y <= rect.height() - 1; y += cabinet.height())
             drawCabinet(painter, QRect(QPoint(x, y), cabinet), pointSize, text);
@@ -40,7 +44,7 @@ static void drawCabinetClockLiterally(QPainter &painter, const QRect &rect, cons
 // is drawn off-screen and its text copied into the others; the outlines are
 // one grid of white lines. That holds while the text stays inside the outline.
 static bool drawCabinetClockCopied(QPainter &painter, const PatternState &state, const QRect &rect,
-                                   const QSize &cabinet, int pointSize, const QString &text)
+                                   Kept<KeptImage> &kept, const QSize &cabinet, int pointSize, const QString &text)
 {
     if (pointSize < 1 || !canCopyFrames(painter) || !rect.topLeft().isNull())
         return false;
@@ -50,16 +54,17 @@ static bool drawCabinetClockCopied(QPainter &painter, const PatternState &state,
     if (!cell.adjusted(1, 1, -1, -1).contains(textBox))
         return false;
 
+    KeptImage &cabinetCell = kept.use();
     const QString key = frameKey(painter, rect) + QStringLiteral("|%1|%2|%3")
-        .arg(grayAdjusted(state.solidColor, state.grayOffset).rgba()).arg(pointSize).arg(text);
-    if (state.keptClockCellKey != key || state.keptClockCell.size() != cabinet + QSize(1, 1)) {
-        state.keptClockCell = offscreenFrame(painter, cabinet + QSize(1, 1));
-        QPainter offscreen(&state.keptClockCell);
-        fillBase(offscreen, state, state.keptClockCell.rect());
+        .arg(baseColor(state).rgba()).arg(pointSize).arg(text);
+    if (cabinetCell.key != key || cabinetCell.image.size() != cabinet + QSize(1, 1)) {
+        cabinetCell.image = offscreenFrame(painter, cabinet + QSize(1, 1));
+        QPainter offscreen(&cabinetCell.image);
+        fillBase(offscreen, state, cabinetCell.image.rect());
         offscreen.setPen(Qt::white);
         drawCabinet(offscreen, cell, pointSize, text);
         offscreen.end();
-        state.keptClockCellKey = key;
+        cabinetCell.key = key;
     }
 
     const int columns = (rect.width() + cabinet.width() - 1) / cabinet.width();
@@ -67,35 +72,25 @@ static bool drawCabinetClockCopied(QPainter &painter, const PatternState &state,
     for (int column = 0; column < columns; ++column) {
         for (int row = 0; row < rows; ++row) {
             const QPoint corner(column * cabinet.width(), row * cabinet.height());
-            copyFrame(painter, state.keptClockCell, corner + textBox.topLeft(), textBox);
+            copyImage(painter, corner + textBox.topLeft(), cabinetCell.image, textBox);
         }
     }
     for (int column = 0; column <= columns; ++column)
         painter.fillRect(column * cabinet.width(), 0, 1, rows * cabinet.height() + 1, Qt::white);
     for (int row = 0; row <= rows; ++row)
         painter.fillRect(0, row * cabinet.height(), columns * cabinet.width() + 1, 1, Qt::white);
-
-    // The last cabinet once more as the steps draw it, which leaves the
-    // painter as they leave it.
-    painter.setPen(Qt::white);
-    drawCabinet(painter, QRect(QPoint((columns - 1) * cabinet.width(), (rows - 1) * cabinet.height()), cabinet), pointSize, text);
     return true;
 }
 
-static void drawCabinetClock(QPainter &painter, const PatternState &state, const QRect &rect)
+static void drawCabinetClock(QPainter &painter, const PatternState &state, const QRect &rect, Kept<KeptImage> &kept)
 {
     const QSize cabinet(state.cabinetWidth, state.cabinetHeight);
     if (cabinet.width() < 1 || cabinet.height() < 1 || rect.isEmpty())
         return;
     const int pointSize = std::min(cabinet.width(), cabinet.height()) / 10;
     const QString text = clockText(state.delayTime);
-    if (!drawCabinetClockCopied(painter, state, rect, cabinet, pointSize, text))
-        drawCabinetClockLiterally(painter, rect, cabinet, pointSize, text);
-}
-
-static QLine lastGridLine(const QRect &rect)
-{
-    return QLine(0, rect.height(), rect.width() - 1, rect.height());
+    if (!drawCabinetClockCopied(painter, state, rect, kept, cabinet, pointSize, text))
+        drawCabinetClockLiterally(painter, state, rect, cabinet, pointSize, text);
 }
 
 static void drawGridAndCirclesLiterally(QPainter &painter, const QRect &rect)
@@ -129,88 +124,80 @@ static void drawGridAndCirclesLiterally(QPainter &painter, const QRect &rect)
 }
 
 // The chart stands still: drawn once per size and base colour, then copied.
-static void drawGridAndCircles(QPainter &painter, const PatternState &state, const QRect &rect)
+static void drawGridAndCircles(QPainter &painter, const PatternState &state, const QRect &rect, Kept<KeptImage> &kept)
 {
     if (!canCopyFrames(painter) || !rect.topLeft().isNull()) {
+        fillBase(painter, state, rect);
         drawGridAndCirclesLiterally(painter, rect);
         return;
     }
-    drawKeptFrame(painter, state, rect, QStringLiteral("grid"), [&](QPainter &offscreen) {
+    drawKeptFrame(painter, state, rect, kept, QStringLiteral("grid"), [&](QPainter &offscreen) {
         drawGridAndCirclesLiterally(offscreen, rect);
     });
-    // The last grid line lies outside the window: drawing it again changes no
-    // pixel and leaves the painter as the steps leave it.
-    painter.setBrush(Qt::transparent);
-    painter.setPen(Qt::white);
-    painter.drawLines(QVector<QLine>{ lastGridLine(rect) });
 }
 
 // Scaling a large picture costs many frames, so a fitted picture is scaled
 // once and kept until the picture or the window size changes. A picture
 // shown at its own size, or one that already has the window's size, is
 // shared as it is: a 4K picture costs no second copy.
-static QImage shownPicture(const PatternState &state, const QRect &rect)
+static QImage shownPicture(const QImage &picture, bool fit, const QRect &rect, Kept<KeptImage> &kept)
 {
-    if (!state.pictureFit || state.picture.size() == rect.size())
-        return state.picture;
-    const QString key = QStringLiteral("%1|%2x%3").arg(state.picture.cacheKey()).arg(rect.width()).arg(rect.height());
-    if (state.keptPictureKey != key) {
-        state.keptPicture = QImage();
-        state.keptPicture = state.picture.scaled(rect.width(), rect.height(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
-        state.keptPictureKey = key;
+    if (!fit || picture.size() == rect.size())
+        return picture;
+    KeptImage &fitted = kept.use();
+    const QString key = QStringLiteral("%1|%2x%3").arg(picture.cacheKey()).arg(rect.width()).arg(rect.height());
+    if (fitted.key != key) {
+        fitted.image = QImage();
+        fitted.image = picture.scaled(rect.width(), rect.height(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        fitted.key = key;
     }
-    return state.keptPicture;
+    return fitted.image;
 }
 
-static void drawPicture(QPainter &painter, const PatternState &state, const QRect &rect)
+// An opaque picture that covers the window replaces it whole; anything else
+// shows the base under and around it.
+static void drawPicture(QPainter &painter, const PatternState &state, const QRect &rect, FrameCache &cache)
 {
-    if (state.picture.isNull())
-        return;
-    if (canCopyFrames(painter) && rect.topLeft().isNull()) {
-        const QImage picture = shownPicture(state, rect);
-        // An opaque picture replaces what is under it; one with alpha is blended.
-        if (!picture.hasAlphaChannel())
-            copyFrame(painter, picture, QPoint(0, 0), picture.rect() & rect);
-        else
-            painter.drawImage(0, 0, picture);
+    const QImage &picture = cache.picture;
+    if (!canCopyFrames(painter) || !rect.topLeft().isNull() || picture.isNull()) {
+        fillBase(painter, state, rect);
+        if (!picture.isNull())
+            painter.drawImage(0, 0, state.pictureFit
+                                  ? picture.scaled(rect.width(), rect.height(), Qt::IgnoreAspectRatio, Qt::FastTransformation)
+                                  : picture);
         return;
     }
-    if (state.pictureFit)
-        painter.drawImage(0, 0, state.picture.scaled(rect.width(), rect.height(), Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    const QImage shown = shownPicture(picture, state.pictureFit, rect, cache.fittedPicture);
+    const bool coversWindow = shown.width() >= rect.width() && shown.height() >= rect.height();
+    if (shown.hasAlphaChannel() || !coversWindow)
+        fillBase(painter, state, rect);
+    if (!shown.hasAlphaChannel())
+        copyImage(painter, QPoint(0, 0), shown, shown.rect() & rect);
     else
-        painter.drawImage(0, 0, state.picture);
+        painter.drawImage(0, 0, shown);
 }
 
-bool specialCoversWindow(const QPainter &painter, const PatternState &state, const QRect &rect)
+void paintSpecial(QPainter &painter, const PatternState &state, const QRect &rect, FrameCache &cache)
 {
-    if (!canCopyFrames(painter) || !rect.topLeft().isNull())
-        return false;
-    // The kept chart replaces every pixel.
-    if (state.specialType == 2)
-        return true;
-    if (state.specialType != 3 || state.picture.isNull() || state.picture.hasAlphaChannel())
-        return false;
-    // A fitted picture is scaled to the window; one shown at its own size
-    // covers the window only when it is at least as large.
-    return state.pictureFit || (state.picture.width() >= rect.width() && state.picture.height() >= rect.height());
-}
-
-void drawSpecial(QPainter &painter, const PatternState &state, const QRect &rect)
-{
+    painter.save();
     switch (state.specialType) {
     case 0:
-        drawFullWindowClock(painter, state, rect);
+        fillBase(painter, state, rect);
+        drawFullWindowClock(painter, state, rect, cache.clockGlyphs);
         break;
     case 1:
-        drawCabinetClock(painter, state, rect);
+        fillBase(painter, state, rect);
+        drawCabinetClock(painter, state, rect, cache.cabinetCell);
         break;
     case 2:
-        drawGridAndCircles(painter, state, rect);
+        drawGridAndCircles(painter, state, rect, cache.staticFrame);
         break;
     case 3:
-        drawPicture(painter, state, rect);
+        drawPicture(painter, state, rect, cache);
         break;
     default:
+        fillBase(painter, state, rect);
         break;
     }
+    painter.restore();
 }

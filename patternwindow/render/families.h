@@ -1,0 +1,33 @@
+#ifndef FAMILIES_H
+#define FAMILIES_H
+
+// The family painters, one per pattern family, all of one shape. Each paints
+// every pixel of `rect` it shows, the base fill included where the base
+// shows, and leaves the painter as it found it.
+
+#include "framecache.h"
+#include "patternstate.h"
+
+#include <QRect>
+
+class QPainter;
+
+using FamilyPainter = void (*)(QPainter &painter, const PatternState &state, const QRect &rect, FrameCache &cache);
+
+void paintSolid(QPainter &painter, const PatternState &state, const QRect &rect, FrameCache &cache);
+void paintColorBars(QPainter &painter, const PatternState &state, const QRect &rect, FrameCache &cache);
+void paintGrayBars(QPainter &painter, const PatternState &state, const QRect &rect, FrameCache &cache);
+void paintScanLines(QPainter &painter, const PatternState &state, const QRect &rect, FrameCache &cache);
+void paintGrayBlocks(QPainter &painter, const PatternState &state, const QRect &rect, FrameCache &cache);
+void paintSpecial(QPainter &painter, const PatternState &state, const QRect &rect, FrameCache &cache);
+
+// The base colour over the whole of `rect`.
+void fillBase(QPainter &painter, const PatternState &state, const QRect &rect);
+
+// The information text over the pattern.
+void drawInfoOverlay(QPainter &painter, const PatternState &state, const QRect &rect, const QPoint &cursor);
+
+// The full-window clock, one of the special patterns (fullwindowclock.cpp).
+void drawFullWindowClock(QPainter &painter, const PatternState &state, const QRect &rect, Kept<ClockGlyphs> &glyphs);
+
+#endif // FAMILIES_H

@@ -1,0 +1,122 @@
+#include "offscreen.h"
+
+#include "families.h"
+#include "render.h"
+
+#include <QPaintDevice>
+#include <QPaintEngine>
+#include <QPainter>
+
+namespace {
+
+bool hasCopyablePixels(const QPaintDevice *device)
+{
+    if (device->devType() == QInternal::Widget)
+        return true;
+    if (device->devType() != QInternal::Image)
+        return false;
+    const QImage::Format format = static_cast<const QImage *>(device)->format();
+    return format == QImage::Format_ARGB32_Premultiplied || format == QImage::Format_RGB32;
+}
+
+} // namespace
+
+bool paintsDevicePixels(const QPainter &painter)
+{
+    return painter.combinedTransform().type() == QTransform::TxNone && !painter.hasClipping()
+        && !painter.testRenderHint(QPainter::Antialiasing);
+}
+
+bool canCopyFrames(const QPainter &painter)
+{
+    const QPaintDevice *device = painter.device();
+    return painter.isActive() && device && painter.paintEngine()->type() == QPaintEngine::Raster
+        && hasCopyablePixels(device) && device->devicePixelRatioF() == 1.0
+        && painter.worldTransform().isIdentity() && !painter.hasClipping()
+        && painter.compositionMode() == QPainter::CompositionMode_SourceOver && painter.opacity() == 1.0
+        && !painter.testRenderHint(QPainter::Antialiasing);
+}
+
+QImage makeStrip(const QPainter &painter, int width, int height)
+{
+    QImage::Format format = QImage::Format_ARGB32_Premultiplied;
+    QPaintEngine *engine = painter.paintEngine();
+    QPaintDevice *target = engine ? engine->paintDevice() : painter.device();
+    if (target && target->devType() == QInternal::Image)
+        format = static_cast<const QImage *>(target)->format();
+    return QImage(width, height, format);
+}
+
+QImage offscreenFrame(const QPainter &painter, const QSize &size)
+{
+    QImage frame(size, QImage::Format_ARGB32_Premultiplied);
+    const QPaintDevice *device = painter.device();
+    // QImage reports qRound(dotsPerMeter * 0.0254) as its resolution.
+    frame.setDotsPerMeterX(qRound(device->logicalDpiX() / 0.0254));
+    frame.setDotsPerMeterY(qRound(device->logicalDpiY() / 0.0254));
+    return frame;
+}
+
+void copyImage(QPainter &painter, const QPoint &to, const QImage &image, const QRect &from)
+{
+    const QPainter::CompositionMode mode = painter.compositionMode();
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(to, image, from);
+    painter.setCompositionMode(mode);
+}
+
+void copyImage(QPainter &painter, const QPoint &to, const QImage &image)
+{
+    copyImage(painter, to, image, image.rect());
+}
+
+void repeatRowDown(QPainter &painter, const QImage &strip, int stripRow, int top, int count)
+{
+    if (count <= 0)
+        return;
+    const QImage row = strip.copy(0, stripRow, strip.width(), 1);
+    painter.save();
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.setBrushOrigin(0, top);
+    painter.fillRect(QRect(0, top, row.width(), count), QBrush(row));
+    painter.restore();
+}
+
+void fillRowsFromColumn(QPainter &painter, const QImage &strip, int stripColumn, int x, int width, int top,
+                        int count)
+{
+    if (width <= 0)
+        return;
+    const int end = top + count;
+    int runStart = top;
+    for (int y = top + 1; y <= end; ++y) {
+        if (y < end && strip.pixel(stripColumn, y) == strip.pixel(stripColumn, runStart))
+            continue;
+        painter.fillRect(QRect(x, runStart, width, y - runStart), QColor::fromRgba(strip.pixel(stripColumn, runStart)));
+        runStart = y;
+    }
+}
+
+QString frameKey(const QPainter &painter, const QRect &rect)
+{
+    const QPaintDevice *device = painter.device();
+    return QStringLiteral("%1x%2@%3x%4").arg(rect.width()).arg(rect.height()).arg(device->logicalDpiX()).arg(device->logicalDpiY());
+}
+
+void drawKeptFrame(QPainter &painter, const PatternState &state, const QRect &rect, Kept<KeptImage> &kept,
+                   const QString &key, const std::function<void(QPainter &)> &drawFamily)
+{
+    KeptImage &frame = kept.use();
+    const QString fullKey = frameKey(painter, rect) + QLatin1Char('|') + QString::number(baseColor(state).rgba())
+        + QLatin1Char('|') + key;
+    if (frame.key != fullKey || frame.image.size() != rect.size()) {
+        frame.image = offscreenFrame(painter, rect.size());
+        QPainter offscreen(&frame.image);
+        offscreen.setFont(painter.font());
+        fillBase(offscreen, state, QRect(QPoint(0, 0), rect.size()));
+        drawFamily(offscreen);
+        offscreen.end();
+        frame.key = fullKey;
+    }
+    copyImage(painter, rect.topLeft(), frame.image);
+}

@@ -1,0 +1,58 @@
+#include "patternrenderer.h"
+
+#include "families.h"
+#include "render.h"
+
+#include <QPainter>
+
+QColor grayAdjusted(const QColor &color, int grayOffset)
+{
+    const QColor source = color.isValid() ? color : QColor(Qt::black);
+    const int value = source.value() - grayOffset;
+    if (value < 0)
+        return QColor(Qt::black);
+    QColor adjusted;
+    adjusted.setHsv(source.hslHue(), source.saturation(), value, 255);
+    return adjusted;
+}
+
+QColor baseColor(const PatternState &state)
+{
+    return grayAdjusted(state.solidColor, state.grayOffset);
+}
+
+void fillBase(QPainter &painter, const PatternState &state, const QRect &rect)
+{
+    painter.setBrush(baseColor(state));
+    painter.setPen(Qt::NoPen);
+    painter.drawRect(rect);
+}
+
+void paintSolid(QPainter &painter, const PatternState &state, const QRect &rect, FrameCache &)
+{
+    painter.save();
+    fillBase(painter, state, rect);
+    painter.restore();
+}
+
+namespace {
+
+// Indexed by PatternMode.
+const FamilyPainter familyPainters[] = { paintSolid, paintColorBars, paintGrayBars,
+                                         paintScanLines, paintGrayBlocks, paintSpecial };
+
+} // namespace
+
+void PatternRenderer::render(QPainter &painter, const PatternState &state, const QRect &rect, const QPoint &cursor)
+{
+    const bool known = state.mode >= 0 && state.mode < int(std::size(familyPainters));
+    familyPainters[known ? state.mode : Solid](painter, state, rect, cache);
+    cache.endFrame();
+    if (state.infoVisible)
+        drawInfoOverlay(painter, state, rect, cursor);
+}
+
+void PatternRenderer::setPicture(const QImage &picture)
+{
+    cache.picture = picture;
+}

@@ -1,0 +1,80 @@
+#ifndef PATTERNSTATE_H
+#define PATTERNSTATE_H
+
+#include <QColor>
+#include <QString>
+#include <QTime>
+#include <QVector>
+
+// The pattern families of the test-pattern window.
+enum PatternMode {
+    Solid = 0,
+    ColorBars = 1,
+    GrayBars = 2,
+    ScanLines = 3,
+    GrayBlocks = 4,
+    Special = 5
+};
+
+// The pattern the test-pattern window shows: plain values, copied freely and
+// never written by a paint. The window changes it through its commands;
+// tests, benchmarks, the gallery and the export fill one in directly and
+// render it with a PatternRenderer. What the renderer keeps between frames,
+// and the decoded custom picture, belong to the renderer, not to the state.
+struct PatternState
+{
+    // Colour-bar table, row-major: cell (r, c) is colorList[r * colorColumns + c].
+    QVector<QColor> colorList;
+    int mode = Solid;
+    int colorColumns = 1;
+    int colorRows = 1;
+    bool autoCellSize = true;
+    bool tileColorBars = false;
+    int rampReverse = 0;
+    int rampRotate = 0;
+    int cellWidth = 20;
+    int cellHeight = 20;
+    // 32..256: ramp period; 0: custom gray bars or the full-width ramp; -1: ball.
+    int rampLength = 0;
+    int grayOffset = 0;
+    int autoGrayStep = 0;
+    QColor solidColor;              // invalid: paints black
+    QColor rampDarkColor;
+    QColor rampLightColor;
+    int scanHorizontal = 0;
+    int scanVertical = 0;
+    int scanDiagonalLR = 0;
+    int scanDiagonalRL = 0;
+    int fontTest = 0;
+    int movingSquare = 0;
+    QColor scanBackground;
+    QColor scanLineColor;
+    int scanLineWidth = 1;
+    int scanPitch = 21;             // line width plus gap, as the panel starts
+    int scanOffset = 0;
+    int scanStep = 1;
+    int scanDirection = 1;
+    int grayBlockType = 0;
+    int grayBarWidth = 1;
+    int grayBarStart = 0;
+    int grayBarSpacing = 1;
+    int colorRampChart = 0;
+    int colorRampDirection = 0;
+    int specialType = 0;
+    int cabinetWidth = 216;
+    int cabinetHeight = 216;
+    bool pictureFit = false;
+    QTime delayTime = QTime(0, 0, 0, 0);
+    QString picturePath;
+    int fontIndex = 0;              // the character test's font, 0..7 (characterTestFont)
+    bool hideBlockText = true;
+    bool infoVisible = true;
+    int squareX = 0;
+    int squareY = 0;
+    int squareWidth = 10;
+    int squareHeight = 10;
+    int squareDx = 0;
+    int squareDy = 0;
+};
+
+#endif // PATTERNSTATE_H
