@@ -1,15 +1,88 @@
+#include "commandline.h"
 #include "mainwindow.h"
+#include "patternexport.h"
+#include "patternspec.h"
+#include "startoptions.h"
 #include "startup.h"
 
 #include <QApplication>
+#include <QTextStream>
+
+#include <memory>
+
+namespace {
+
+// Reads the command line with an application object that needs no display,
+// so that --help, --version, --list-patterns, --export and a bad option
+// work over ssh and in scripts.
+bool readCommandLine(int argc, char **argv, const QString &geometry, CommandLine *line, QString *error)
+{
+    QCoreApplication reader(argc, argv);
+    QStringList arguments = reader.arguments();
+    if (!geometry.isEmpty())
+        arguments << QStringLiteral("--geometry") << geometry;
+    return parseCommandLine(arguments, line, error);
+}
+
+int runExport(int argc, char **argv, const CommandLine &line)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    registerFontSubstitutions();
+    ExportRequest request;
+    request.file = line.exportFile;
+    request.pattern = line.pattern;
+    request.size = line.exportSize;
+    request.frames = line.frames;
+    request.fps = line.fps;
+    QString error;
+    if (!exportPattern(request, &error)) {
+        QTextStream(stderr) << "walltest: " << error << '\n';
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    QCoreApplication::setApplicationName(QStringLiteral("walltest"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(WALLTEST_VERSION));
     useDevicePixels();
+    // Qt's X11 platform would place the first window shown by its own
+    // -geometry; ours places the test-pattern window only.
+    const QString geometry = takeGeometryArgument(argc, argv);
+
+    CommandLine line;
+    QString error;
+    if (!readCommandLine(argc, argv, geometry, &line, &error)) {
+        QTextStream(stderr) << "walltest: " << error << "\nTry 'walltest --help' for more information.\n";
+        return 2;
+    }
+    QTextStream out(stdout);
+    switch (line.action) {
+    case CommandLine::ShowHelp:
+        out << line.helpText;
+        return 0;
+    case CommandLine::ShowVersion:
+        out << "walltest " << WALLTEST_VERSION << '\n';
+        return 0;
+    case CommandLine::ListPatterns:
+        for (const QString &family : patternFamilyHelp())
+            out << family << '\n';
+        return 0;
+    case CommandLine::Export:
+        return runExport(argc, argv, line);
+    case CommandLine::Run:
+        break;
+    }
+
     skipOpenGL();
     QApplication app(argc, argv);
     registerFontSubstitutions();
     MainWindow w;
     w.show();
+    applyCommandLine(w, line);
     return app.exec();
 }

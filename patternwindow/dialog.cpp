@@ -162,6 +162,29 @@ QString dialog::pictureError() const
     return pictureSource->error();
 }
 
+void dialog::setInfoVisible(bool visible)
+{
+    pattern.infoVisible = visible;
+    update();
+}
+
+void dialog::advanceAnimations(qint64 fromMs, qint64 toMs)
+{
+    const auto ticks = [fromMs, toMs](const QTimer *timer) {
+        const qint64 interval = timer->isActive() ? timer->interval() : 0;
+        return interval > 0 ? toMs / interval - fromMs / interval : 0;
+    };
+    for (qint64 tick = ticks(scanTimer); tick > 0; --tick) {
+        updateScan();
+        updateRect();
+    }
+    for (qint64 tick = ticks(autoGrayTimer); tick > 0; --tick)
+        autoGray();
+    if (delayTimer->isActive())
+        pattern.delayTime = QTime(0, 0, 0, 0).addMSecs(int(toMs % (24LL * 3600 * 1000)));
+    update();
+}
+
 void dialog::connectColorSource(QObject *panel)
 {
     qRegisterMetaType<QVector<QColor>>("QVector<QColor>");

@@ -45,6 +45,14 @@ public:
     // The pattern shown, as the commands left it.
     const PatternState &state() const { return pattern; }
 
+    // Shows or hides the information text, as Space does.
+    void setInfoVisible(bool visible);
+
+    // Moves every running animation on from `fromMs` to `toMs` after the
+    // pattern was chosen, as the window's timers would have by then, without
+    // waiting: an export renders its frames one after the other this way.
+    void advanceAnimations(qint64 fromMs, qint64 toMs);
+
     // Tests seed the moving square's random source to make its walk repeatable.
     void seedRandom(quint32 seed) { random.seed(seed); }
 

@@ -1,0 +1,189 @@
+#include "commandline.h"
+
+#include "patternspec.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QRegularExpression>
+#include <cstring>
+
+namespace {
+
+const char *const geometryOption = "--geometry";
+
+QString invalid(const QString &option, const QString &value, const QString &why)
+{
+    return QCoreApplication::translate("CommandLine", "invalid value '%1' for --%2: %3").arg(value, option, why);
+}
+
+bool readExportOptions(const QCommandLineParser &parser, CommandLine *line, QString *error)
+{
+    if (parser.isSet(QStringLiteral("size"))
+        && !parseSize(parser.value(QStringLiteral("size")), MaxExportSide, &line->exportSize)) {
+        *error = invalid(QStringLiteral("size"), parser.value(QStringLiteral("size")),
+                         QCoreApplication::translate("CommandLine", "expected WxH, each side from 1 to %1")
+                             .arg(MaxExportSide));
+        return false;
+    }
+    bool ok = true;
+    if (parser.isSet(QStringLiteral("frames"))) {
+        line->frames = parser.value(QStringLiteral("frames")).toInt(&ok);
+        if (!ok || line->frames < 1 || line->frames > 100000) {
+            *error = invalid(QStringLiteral("frames"), parser.value(QStringLiteral("frames")),
+                             QCoreApplication::translate("CommandLine", "expected a whole number from 1 to 100000"));
+            return false;
+        }
+    }
+    if (parser.isSet(QStringLiteral("fps"))) {
+        line->fps = parser.value(QStringLiteral("fps")).toDouble(&ok);
+        if (!ok || !(line->fps > 0) || line->fps > 1000) {
+            *error = invalid(QStringLiteral("fps"), parser.value(QStringLiteral("fps")),
+                             QCoreApplication::translate("CommandLine", "expected a number above 0, up to 1000"));
+            return false;
+        }
+    }
+    if (line->pattern.isEmpty()) {
+        *error = QCoreApplication::translate("CommandLine", "--export needs --pattern NAME");
+        return false;
+    }
+    return true;
+}
+
+// Options that only make sense with --export.
+bool exportOnlyOptionsAlone(const QCommandLineParser &parser, QString *error)
+{
+    for (const char *name : { "size", "frames", "fps" }) {
+        if (parser.isSet(QString::fromLatin1(name))) {
+            *error = QCoreApplication::translate("CommandLine", "--%1 goes with --export").arg(QString::fromLatin1(name));
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+bool parseGeometry(const QString &text, QRect *geometry)
+{
+    static const QRegularExpression form(QStringLiteral("^(\\d{1,5})x(\\d{1,5})([+-]\\d{1,5})([+-]\\d{1,5})$"));
+    const QRegularExpressionMatch match = form.match(text);
+    if (!match.hasMatch())
+        return false;
+    *geometry = QRect(match.captured(3).toInt(), match.captured(4).toInt(), match.captured(1).toInt(),
+                      match.captured(2).toInt());
+    return geometry->width() > 0 && geometry->height() > 0;
+}
+
+bool parseSize(const QString &text, int largest, QSize *size)
+{
+    static const QRegularExpression form(QStringLiteral("^(\\d{1,6})x(\\d{1,6})$"));
+    const QRegularExpressionMatch match = form.match(text);
+    if (!match.hasMatch())
+        return false;
+    const QSize parsed(match.captured(1).toInt(), match.captured(2).toInt());
+    if (parsed.width() < 1 || parsed.height() < 1 || parsed.width() > largest || parsed.height() > largest)
+        return false;
+    *size = parsed;
+    return true;
+}
+
+QString takeGeometryArgument(int &argc, char **argv)
+{
+    QString value;
+    int kept = 1;
+    for (int i = 1; i < argc; ++i) {
+        const char *argument = argv[i];
+        const bool longForm = std::strcmp(argument, geometryOption) == 0 || std::strcmp(argument, geometryOption + 1) == 0;
+        const char *joined = std::strncmp(argument, "--geometry=", 11) == 0 ? argument + 11 : nullptr;
+        if (joined) {
+            value = QString::fromLocal8Bit(joined);
+        } else if (longForm) {
+            value = i + 1 < argc ? QString::fromLocal8Bit(argv[++i]) : QString::fromLatin1(geometryOption);
+        } else {
+            argv[kept++] = argv[i];
+        }
+    }
+    argc = kept;
+    argv[argc] = nullptr;
+    return value;
+}
+
+bool parseCommandLine(const QStringList &arguments, CommandLine *out, QString *error)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine", "Test patterns for LED display walls: colours, gray levels, contrast, scanning and delay."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    parser.addOptions({
+        { QStringLiteral("pattern"), QCoreApplication::translate("CommandLine", "Start with the test-pattern window open, showing NAME (see --list-patterns)."), QStringLiteral("NAME") },
+        { QStringLiteral("geometry"), QCoreApplication::translate("CommandLine", "Place the test-pattern window: width x height + x + y; x and y may be negative."), QStringLiteral("WxH+X+Y") },
+        { QStringLiteral("fullscreen"), QCoreApplication::translate("CommandLine", "Show the test-pattern window full screen.") },
+        { QStringLiteral("no-info"), QCoreApplication::translate("CommandLine", "Hide the information text.") },
+        { QStringLiteral("list-patterns"), QCoreApplication::translate("CommandLine", "List every pattern family with its keys and ranges, then exit.") },
+        { QStringLiteral("profile"), QCoreApplication::translate("CommandLine", "Remember the wall in profile NAME instead of 'default' (one per wall or venue)."), QStringLiteral("NAME") },
+        { QStringLiteral("reset"), QCoreApplication::translate("CommandLine", "Start from the defaults and overwrite the profile.") },
+        { QStringLiteral("export"), QCoreApplication::translate("CommandLine", "Write the pattern as a PNG file, without any display, then exit."), QStringLiteral("FILE") },
+        { QStringLiteral("size"), QCoreApplication::translate("CommandLine", "Size of the exported picture (default 1920x1080, up to 16384 on a side)."), QStringLiteral("WxH") },
+        { QStringLiteral("frames"), QCoreApplication::translate("CommandLine", "Export N frames of a moving pattern as FILE-0001.png, FILE-0002.png, ..."), QStringLiteral("N") },
+        { QStringLiteral("fps"), QCoreApplication::translate("CommandLine", "Frames per second of the exported frames (default 60)."), QStringLiteral("F") },
+    });
+
+    if (!parser.parse(arguments)) {
+        *error = parser.errorText();
+        return false;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        *error = QCoreApplication::translate("CommandLine", "unexpected argument '%1'").arg(parser.positionalArguments().first());
+        return false;
+    }
+    CommandLine line;
+    if (parser.isSet(help)) {
+        line.action = CommandLine::ShowHelp;
+        line.helpText = parser.helpText();
+        *out = line;
+        return true;
+    }
+    if (parser.isSet(version)) {
+        line.action = CommandLine::ShowVersion;
+        *out = line;
+        return true;
+    }
+    if (parser.isSet(QStringLiteral("pattern"))) {
+        PatternName name;
+        if (!parsePatternName(parser.value(QStringLiteral("pattern")), &name, error))
+            return false;
+        line.pattern = printPatternName(name);
+    }
+    if (parser.isSet(QStringLiteral("geometry"))
+        && !parseGeometry(parser.value(QStringLiteral("geometry")), &line.geometry)) {
+        *error = invalid(QStringLiteral("geometry"), parser.value(QStringLiteral("geometry")),
+                         QCoreApplication::translate("CommandLine", "expected WxH+X+Y, for example 1920x1080+0+0 or 3840x2160-3840+0"));
+        return false;
+    }
+    line.fullscreen = parser.isSet(QStringLiteral("fullscreen"));
+    line.noInfo = parser.isSet(QStringLiteral("no-info"));
+    line.reset = parser.isSet(QStringLiteral("reset"));
+    if (parser.isSet(QStringLiteral("profile"))) {
+        static const QRegularExpression profileName(QStringLiteral("^[A-Za-z0-9_.-]{1,64}$"));
+        line.profile = parser.value(QStringLiteral("profile"));
+        if (!profileName.match(line.profile).hasMatch() || line.profile.startsWith(QLatin1Char('.'))) {
+            *error = invalid(QStringLiteral("profile"), line.profile,
+                             QCoreApplication::translate("CommandLine", "use letters, digits, '-', '_' and '.', not starting with '.'"));
+            return false;
+        }
+    }
+
+    if (parser.isSet(QStringLiteral("list-patterns"))) {
+        line.action = CommandLine::ListPatterns;
+    } else if (parser.isSet(QStringLiteral("export"))) {
+        line.action = CommandLine::Export;
+        line.exportFile = parser.value(QStringLiteral("export"));
+        if (!readExportOptions(parser, &line, error))
+            return false;
+    } else if (!exportOnlyOptionsAlone(parser, error)) {
+        return false;
+    }
+    *out = line;
+    return true;
+}

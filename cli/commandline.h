@@ -1,0 +1,49 @@
+#ifndef COMMANDLINE_H
+#define COMMANDLINE_H
+
+#include <QRect>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+// What the command line asks for. Options left out keep the values the
+// program would otherwise start with.
+struct CommandLine
+{
+    enum Action { Run, Export, ListPatterns, ShowHelp, ShowVersion };
+    Action action = Run;
+
+    QString pattern;                // canonical pattern name; empty: none given
+    QRect geometry;                 // null: none given
+    bool fullscreen = false;
+    bool noInfo = false;
+    QString profile = QStringLiteral("default");
+    bool reset = false;
+
+    QString exportFile;
+    QSize exportSize = QSize(1920, 1080);
+    int frames = 0;                 // 0: one still picture
+    double fps = 60.0;
+
+    QString helpText;               // for ShowHelp
+};
+
+// The largest export side: the same bound as a picture's.
+constexpr int MaxExportSide = 16384;
+
+// Reads the program's arguments (argv[0] first). Needs a QCoreApplication.
+// On a bad option or value returns false with one line in *error.
+bool parseCommandLine(const QStringList &arguments, CommandLine *out, QString *error);
+
+// Takes --geometry and its value out of argv, where the toolkit would read
+// it and place the first window shown, and returns the value (empty when
+// absent, "--geometry" alone when the value is missing). Run before the
+// application object exists.
+QString takeGeometryArgument(int &argc, char **argv);
+
+// "WxH+X+Y": X and Y may be negative (left of or above the primary screen).
+bool parseGeometry(const QString &text, QRect *geometry);
+// "WxH" with both sides from 1 to `largest`.
+bool parseSize(const QString &text, int largest, QSize *size);
+
+#endif // COMMANDLINE_H

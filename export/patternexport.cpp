@@ -1,0 +1,102 @@
+#include "patternexport.h"
+
+#include "applypattern.h"
+#include "dialog.h"
+#include "picture.h"
+#include "render.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QPainter>
+#include <QSaveFile>
+
+#include <cmath>
+
+namespace {
+
+QString cannotWrite(const QString &file, const QString &why)
+{
+    return QCoreApplication::translate("Export", "cannot write %1: %2").arg(QDir::toNativeSeparators(file), why);
+}
+
+// The window's pixels at 96 dpi, the resolution of a standard desktop.
+QImage renderStill(PatternRenderer &renderer, PatternState state, const QSize &size)
+{
+    state.infoVisible = false;
+    QImage frame(size, QImage::Format_ARGB32_Premultiplied);
+    frame.setDotsPerMeterX(3780);
+    frame.setDotsPerMeterY(3780);
+    frame.fill(Qt::black);
+    QPainter painter(&frame);
+    renderer.render(painter, state, frame.rect(), QPoint());
+    painter.end();
+    return frame.convertToFormat(QImage::Format_RGB888);
+}
+
+} // namespace
+
+QString frameFileName(const QString &file, int frame, int frames)
+{
+    const QFileInfo info(file);
+    const int digits = qMax(4, int(QString::number(frames).size()));
+    const QString number = QStringLiteral("-%1").arg(frame, digits, 10, QLatin1Char('0'));
+    const QString suffix = info.suffix().isEmpty() ? QString() : QLatin1Char('.') + info.suffix();
+    const QString stem = suffix.isEmpty() ? file : file.left(file.size() - suffix.size());
+    return stem + number + suffix;
+}
+
+bool writePng(const QImage &image, const QString &file, QString *error)
+{
+    QSaveFile out(file);
+    if (!out.open(QIODevice::WriteOnly)) {
+        *error = cannotWrite(file, out.errorString());
+        return false;
+    }
+    QImageWriter writer(&out, "png");
+    if (!writer.write(image)) {
+        *error = cannotWrite(file, writer.errorString());
+        out.cancelWriting();
+        return false;
+    }
+    if (!out.commit()) {
+        *error = cannotWrite(file, out.errorString());
+        return false;
+    }
+    return true;
+}
+
+bool exportPattern(const ExportRequest &request, QString *error)
+{
+    PatternName name;
+    if (!parsePatternName(request.pattern, &name, error))
+        return false;
+
+    dialog window;
+    window.resize(request.size);
+    window.seedRandom(1);
+    applyPatternName(window, name);
+
+    PatternRenderer renderer;
+    const PatternState &state = window.state();
+    if (state.mode == Special && state.specialType == 3) {
+        const PictureLoad picture = loadPicture(state.picturePath);
+        if (!picture.error.isEmpty()) {
+            *error = picture.error;
+            return false;
+        }
+        renderer.setPicture(picture.image);
+    }
+
+    if (request.frames <= 0)
+        return writePng(renderStill(renderer, state, request.size), request.file, error);
+    for (int frame = 0; frame < request.frames; ++frame) {
+        const qint64 now = qint64(std::llround(frame * 1000.0 / request.fps));
+        const qint64 before = frame == 0 ? 0 : qint64(std::llround((frame - 1) * 1000.0 / request.fps));
+        window.advanceAnimations(before, now);
+        if (!writePng(renderStill(renderer, state, request.size), frameFileName(request.file, frame + 1, request.frames), error))
+            return false;
+    }
+    return true;
+}
