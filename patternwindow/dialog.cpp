@@ -316,6 +316,14 @@ void dialog::autoGray()
 // between them whatever the paint rate is.
 void dialog::timeaddsecs()
 {
+    // Computers whose clocks are kept in step show the same digits at the
+    // same instant, so a photo across two parts of a wall shows their delay.
+    if (clockSource == 1) {
+        const QTime now = QDateTime::currentDateTimeUtc().time();
+        delayTime = QTime(0, now.minute(), now.second(), now.msec());
+        update();
+        return;
+    }
     if (clockStart.isValid())
         delayTime = QTime(0, 0, 0, 0).addMSecs(static_cast<int>(clockStart.elapsed() % (24LL * 3600 * 1000)));
     update();
@@ -330,4 +338,29 @@ void dialog::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     renderFrame(painter, *this, QRect(0, 0, width(), height()), QCursor::pos());
+}
+
+void dialog::setClockSource(int source)
+{
+    clockSource = source;
+    // The system clock shows its time from the first frame on.
+    if (clockSource == 1)
+        timeaddsecs();
+    update();
+}
+
+void dialog::setTestFont(int index)
+{
+    fontIndex = index;
+    update();
+}
+
+int dialog::scanInterval() const
+{
+    return scanTimer->isActive() ? scanTimer->interval() : 0;
+}
+
+int dialog::graySweepInterval() const
+{
+    return autoGrayTimer->isActive() ? autoGrayTimer->interval() : 0;
 }

@@ -51,6 +51,15 @@ public:
     QTimer *clickTimerForTest() const { return clickTimer; }
     QMenu *contextMenuForTest() const { return contextMenu; }
 
+    // Commands for named patterns, beyond what the panel offers.
+    void setClockSource(int source);        // 0 time since chosen, 1 the computer's clock (UTC)
+    void setTestFont(int index);            // the character test's font, 0..7
+    // The animation timers' intervals in milliseconds; 0 while stopped.
+    int scanInterval() const;
+    int graySweepInterval() const;
+    // What the window shows, for reading without changing it.
+    const PatternState &state() const { return *this; }
+
 signals:
     void xychange(int, int);
     void whchange(int, int);
