@@ -35,6 +35,9 @@ QString clockText(const QTime &delayTime);
 QFont clockFont(int pointSize);
 // The clock filling the window, one of the special patterns.
 void drawFullWindowClock(QPainter &painter, const PatternState &state, const QRect &rect);
+// The wall's cabinets outlined and numbered column-row on black, one of the
+// special patterns; it paints the whole of `rect` itself.
+void drawCabinetMap(QPainter &painter, const PatternState &state, const QRect &rect);
 // --- end of the scan-line, gray-block and special block ---
 
 // ---- What the frame may leave out ----

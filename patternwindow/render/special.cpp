@@ -210,6 +210,9 @@ void drawSpecial(QPainter &painter, const PatternState &state, const QRect &rect
     case 3:
         drawPicture(painter, state, rect);
         break;
+    case 4:
+        drawCabinetMap(painter, state, rect);
+        break;
     default:
         break;
     }
