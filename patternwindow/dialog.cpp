@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QCursor>
+#include <QDateTime>
 #include <QDebug>
 #include <QMenu>
 #include <QMetaType>
@@ -180,8 +181,14 @@ void dialog::advanceAnimations(qint64 fromMs, qint64 toMs)
     }
     for (qint64 tick = ticks(autoGrayTimer); tick > 0; --tick)
         autoGray();
-    if (delayTimer->isActive())
+    if (fromMs == 0)
+        animationStartUtc = QDateTime::currentDateTimeUtc();
+    if (delayTimer->isActive() && pattern.clockSource == 1) {
+        const QTime now = animationStartUtc.addMSecs(toMs).time();
+        pattern.delayTime = QTime(0, now.minute(), now.second(), now.msec());
+    } else if (delayTimer->isActive()) {
         pattern.delayTime = QTime(0, 0, 0, 0).addMSecs(int(toMs % (24LL * 3600 * 1000)));
+    }
     update();
 }
 
@@ -301,6 +308,14 @@ void dialog::autoGray()
 // between them whatever the paint rate is.
 void dialog::timeaddsecs()
 {
+    // Computers whose clocks are kept in step show the same digits at the
+    // same instant, so a photo across two parts of a wall shows their delay.
+    if (pattern.clockSource == 1) {
+        const QTime now = QDateTime::currentDateTimeUtc().time();
+        pattern.delayTime = QTime(0, now.minute(), now.second(), now.msec());
+        update();
+        return;
+    }
     if (clockStart.isValid())
         pattern.delayTime = QTime(0, 0, 0, 0).addMSecs(static_cast<int>(clockStart.elapsed() % (24LL * 3600 * 1000)));
     update();
@@ -315,4 +330,29 @@ void dialog::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     renderer.render(painter, pattern, QRect(0, 0, width(), height()), QCursor::pos());
+}
+
+void dialog::setClockSource(int source)
+{
+    pattern.clockSource = source;
+    // The system clock shows its time from the first frame on.
+    if (pattern.clockSource == 1)
+        timeaddsecs();
+    update();
+}
+
+void dialog::setTestFont(int index)
+{
+    pattern.fontIndex = index;
+    update();
+}
+
+int dialog::scanInterval() const
+{
+    return scanTimer->isActive() ? scanTimer->interval() : 0;
+}
+
+int dialog::graySweepInterval() const
+{
+    return autoGrayTimer->isActive() ? autoGrayTimer->interval() : 0;
 }

@@ -4,6 +4,7 @@
 #include "patternrenderer.h"
 #include "patternstate.h"
 
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QRandomGenerator>
 #include <QWidget>
@@ -62,6 +63,13 @@ public:
     QTimer *clickTimerForTest() const { return clickTimer; }
     QMenu *contextMenuForTest() const { return contextMenu; }
 
+    // Commands for named patterns, beyond what the panel offers.
+    void setClockSource(int source);        // 0 time since chosen, 1 the computer's clock (UTC)
+    void setTestFont(int index);            // the character test's font, 0..7
+    // The animation timers' intervals in milliseconds; 0 while stopped.
+    int scanInterval() const;
+    int graySweepInterval() const;
+
 signals:
     void xychange(int, int);
     void whchange(int, int);
@@ -119,6 +127,7 @@ private:
     QRandomGenerator random;
     PatternState pattern;
     PatternRenderer renderer;
+    QDateTime animationStartUtc;    // the system clock's time at an export's first frame
 };
 
 #endif // DIALOG_H

@@ -123,7 +123,7 @@ void RenderSpecialTest::pixels_data()
     const QRect whole(0, 0, 300, 200);
     addPixelRow("gray-block type 3", family(GrayBlocks, 3), whole.size(), whole, base);
     addPixelRow("gray-block type -1", family(GrayBlocks, -1), whole.size(), whole, base);
-    addPixelRow("special type 4", family(Special, 4), whole.size(), whole, base);
+    addPixelRow("special type 5", family(Special, 5), whole.size(), whole, base);
     PatternState cabinet = family(Special, 1);
     cabinet.cabinetWidth = 0;
     addPixelRow("cabinet width 0", cabinet, whole.size(), whole, base);

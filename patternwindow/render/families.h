@@ -30,4 +30,8 @@ void drawInfoOverlay(QPainter &painter, const PatternState &state, const QRect &
 // The full-window clock, one of the special patterns (fullwindowclock.cpp).
 void drawFullWindowClock(QPainter &painter, const PatternState &state, const QRect &rect, Kept<ClockGlyphs> &glyphs);
 
+// The wall's cabinets outlined and numbered column-row on black, one of the
+// special patterns; it paints the whole of `rect` itself (cabinetmap.cpp).
+void drawCabinetMap(QPainter &painter, const PatternState &state, const QRect &rect);
+
 #endif // FAMILIES_H

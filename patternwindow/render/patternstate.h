@@ -65,6 +65,10 @@ struct PatternState
     int cabinetHeight = 216;
     bool pictureFit = false;
     QTime delayTime = QTime(0, 0, 0, 0);
+    // What the clocks count: 0 the time since the pattern was chosen, 1 the
+    // computer's real-time clock in UTC, which computers kept in step by NTP
+    // or PTP show alike.
+    int clockSource = 0;
     QString picturePath;
     int fontIndex = 0;              // the character test's font, 0..7 (characterTestFont)
     bool hideBlockText = true;

@@ -195,6 +195,9 @@ void paintSpecial(QPainter &painter, const PatternState &state, const QRect &rec
     case 3:
         drawPicture(painter, state, rect, cache);
         break;
+    case 4:
+        drawCabinetMap(painter, state, rect);
+        break;
     default:
         fillBase(painter, state, rect);
         break;

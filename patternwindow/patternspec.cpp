@@ -1,0 +1,722 @@
+#include "patternspec.h"
+
+#include "patternstate.h"
+
+#include <QSet>
+
+#include <algorithm>
+
+namespace {
+
+enum class Kind { Flag, Number, Choice, Colour, ColourList, Size, CellSize, Rest };
+
+struct Range
+{
+    int low = 0;
+    int high = 0;
+};
+
+// One key of a family: how its value is written, its default as canonical
+// text, and what is allowed. `shownDefault` replaces the default in the help
+// where the canonical text would mean nothing to the reader.
+struct KeySpec
+{
+    QString key;
+    Kind kind = Kind::Flag;
+    QString fallback;
+    Range range;        // numbers; the width of sizes
+    Range heights;      // the height of sizes
+    QStringList choices;
+    QString alias;      // a second name of the same key
+    QString shownDefault;
+};
+
+struct FamilySpec
+{
+    QString family;
+    QString meaning;
+    QVector<KeySpec> keys;
+};
+
+const QString white = QStringLiteral("#ffffff");
+
+KeySpec flag(const QString &key)
+{
+    KeySpec spec;
+    spec.key = key;
+    spec.fallback = QStringLiteral("0");
+    return spec;
+}
+
+KeySpec number(const QString &key, int fallback, int low, int high, const QString &shownDefault = QString())
+{
+    KeySpec spec;
+    spec.key = key;
+    spec.kind = Kind::Number;
+    spec.fallback = QString::number(fallback);
+    spec.range = { low, high };
+    spec.shownDefault = shownDefault;
+    return spec;
+}
+
+KeySpec choice(const QString &key, const QStringList &choices)
+{
+    KeySpec spec;
+    spec.key = key;
+    spec.kind = Kind::Choice;
+    spec.fallback = choices.first();
+    spec.choices = choices;
+    return spec;
+}
+
+KeySpec colour(const QString &key, const QString &fallback, const QString &alias = QString())
+{
+    KeySpec spec;
+    spec.key = key;
+    spec.kind = Kind::Colour;
+    spec.fallback = fallback;
+    spec.alias = alias;
+    return spec;
+}
+
+KeySpec size(const QString &key, Kind kind, const QString &fallback, Range widths, Range heights)
+{
+    KeySpec spec;
+    spec.key = key;
+    spec.kind = kind;
+    spec.fallback = fallback;
+    spec.range = widths;
+    spec.heights = heights;
+    return spec;
+}
+
+KeySpec special(const QString &key, Kind kind, const QString &shownDefault)
+{
+    KeySpec spec;
+    spec.key = key;
+    spec.kind = kind;
+    spec.shownDefault = shownDefault;
+    return spec;
+}
+
+// The families, their keys in printing order and every default: the values
+// the control panel starts with. Every family also takes the base colour and
+// the dimmer, which show under and around the pattern; `path` stays last
+// because its value runs to the end of the name.
+QVector<FamilySpec> buildFamilies()
+{
+    const QStringList sources{ QStringLiteral("reset"), QStringLiteral("system") };
+    const KeySpec cabinet = size(QStringLiteral("cabinet"), Kind::Size, QStringLiteral("384x216"), { 50, 3840 }, { 50, 2160 });
+    const KeySpec reverse = flag(QStringLiteral("reverse"));
+    const KeySpec rotate = flag(QStringLiteral("rotate"));
+    const KeySpec dark = colour(QStringLiteral("dark"), QStringLiteral("#000000"));
+    const KeySpec light = colour(QStringLiteral("light"), white);
+    const KeySpec speed = number(QStringLiteral("speed"), 20, 0, 99);
+
+    QVector<FamilySpec> families{
+        { QStringLiteral("solid"), QStringLiteral("one colour over the whole window"),
+          { colour(QStringLiteral("color"), QStringLiteral("#000000"), QStringLiteral("base")),
+            number(QStringLiteral("sweep"), 0, 1, 99, QStringLiteral("off")) } },
+        { QStringLiteral("bars"), QStringLiteral("colour bars: the common preset, or a table of cols x rows colours"),
+          { flag(QStringLiteral("preset")), number(QStringLiteral("cols"), 1, 1, 100), number(QStringLiteral("rows"), 1, 1, 100),
+            special(QStringLiteral("colors"), Kind::ColourList, QStringLiteral("white")),
+            size(QStringLiteral("cell"), Kind::CellSize, QStringLiteral("auto"), { 20, 1080 }, { 20, 1920 }),
+            flag(QStringLiteral("tile")) } },
+        { QStringLiteral("ramp"), QStringLiteral("gray ramps repeated every period pixels"),
+          { choice(QStringLiteral("period"), { QStringLiteral("32"), QStringLiteral("16"), QStringLiteral("64"),
+                                               QStringLiteral("128"), QStringLiteral("256") }),
+            reverse, rotate, dark, light } },
+        { QStringLiteral("graybars"), QStringLiteral("custom gray bars; width 1 from 0 is one ramp over the whole width"),
+          { number(QStringLiteral("width"), 1, 1, 1920), number(QStringLiteral("start"), 0, 0, 255),
+            number(QStringLiteral("step"), 1, 1, 255), reverse, rotate, dark, light } },
+        { QStringLiteral("ball"), QStringLiteral("radial gradient"), { reverse, dark, light } },
+        { QStringLiteral("chart"), QStringLiteral("colour + gradient chart"),
+          { choice(QStringLiteral("direction"), { QStringLiteral("up"), QStringLiteral("down"), QStringLiteral("left"),
+                                                  QStringLiteral("right") }) } },
+        { QStringLiteral("scan"), QStringLiteral("moving scan lines; several line sets at once overlay"),
+          { flag(QStringLiteral("h")), flag(QStringLiteral("v")), flag(QStringLiteral("lr")), flag(QStringLiteral("rl")),
+            number(QStringLiteral("width"), 1, 1, 1920), number(QStringLiteral("gap"), 20, 1, 1920),
+            colour(QStringLiteral("bg"), QStringLiteral("#000000")), colour(QStringLiteral("line"), white),
+            speed, reverse } },
+        { QStringLiteral("chars"), QStringLiteral("character test in one of the eight fonts"),
+          { number(QStringLiteral("font"), 0, 0, 7) } },
+        { QStringLiteral("square"), QStringLiteral("moving square"), { number(QStringLiteral("size"), 20, 1, 99), speed } },
+        { QStringLiteral("grayblocks"), QStringLiteral("all 256 gray levels"), { flag(QStringLiteral("labels")) } },
+        { QStringLiteral("contrast"), QStringLiteral("contrast chart"),
+          { choice(QStringLiteral("level"), { QStringLiteral("bright"), QStringLiteral("dark") }), flag(QStringLiteral("labels")) } },
+        { QStringLiteral("clock"), QStringLiteral("frame-delay clock over the whole window"),
+          { choice(QStringLiteral("source"), sources) } },
+        { QStringLiteral("cabinet-clock"), QStringLiteral("one frame-delay clock per cabinet"),
+          { cabinet, choice(QStringLiteral("source"), sources) } },
+        { QStringLiteral("grid"), QStringLiteral("grid and circles"), {} },
+        { QStringLiteral("picture"), QStringLiteral("a picture from a file"),
+          { flag(QStringLiteral("fit")), special(QStringLiteral("path"), Kind::Rest, QStringLiteral("none")) } },
+        { QStringLiteral("cabinets"), QStringLiteral("map of the wall's cabinets, numbered column-row"), { cabinet } },
+    };
+
+    const KeySpec base = colour(QStringLiteral("base"), QStringLiteral("#000000"));
+    const KeySpec gray = number(QStringLiteral("gray"), 255, 0, 255);
+    for (FamilySpec &family : families) {
+        auto restKey = std::find_if(family.keys.begin(), family.keys.end(),
+                                    [](const KeySpec &spec) { return spec.kind == Kind::Rest; });
+        const int at = int(restKey - family.keys.begin());
+        const bool hasBase = std::any_of(family.keys.begin(), family.keys.end(),
+                                         [](const KeySpec &spec) { return spec.alias == QLatin1String("base"); });
+        family.keys.insert(at, gray);
+        if (!hasBase)
+            family.keys.insert(at, base);
+    }
+    return families;
+}
+
+const QVector<FamilySpec> &families()
+{
+    static const QVector<FamilySpec> table = buildFamilies();
+    return table;
+}
+
+const FamilySpec *findFamily(const QString &family)
+{
+    for (const FamilySpec &spec : families()) {
+        if (spec.family == family)
+            return &spec;
+    }
+    return nullptr;
+}
+
+const KeySpec *findKey(const FamilySpec &family, const QString &key)
+{
+    for (const KeySpec &spec : family.keys) {
+        if (spec.key == key || (!spec.alias.isEmpty() && spec.alias == key))
+            return &spec;
+    }
+    return nullptr;
+}
+
+QStringList familyNames()
+{
+    QStringList names;
+    for (const FamilySpec &spec : families())
+        names << spec.family;
+    return names;
+}
+
+QStringList keyNames(const FamilySpec &family)
+{
+    QStringList names;
+    for (const KeySpec &spec : family.keys)
+        names << spec.key;
+    return names;
+}
+
+struct NamedColour
+{
+    const char *name;
+    Qt::GlobalColor colour;
+};
+
+const NamedColour namedColours[] = {
+    { "black", Qt::black }, { "white", Qt::white }, { "red", Qt::red }, { "green", Qt::green },
+    { "blue", Qt::blue }, { "cyan", Qt::cyan }, { "magenta", Qt::magenta }, { "yellow", Qt::yellow },
+};
+
+const QVector<QColor> presetColours{ Qt::red, Qt::green, Qt::blue, Qt::white, Qt::cyan, Qt::magenta, Qt::yellow };
+
+QString colourText(const QColor &color)
+{
+    return color.isValid() ? color.name() : QStringLiteral("#000000");
+}
+
+QString colourListText(const QVector<QColor> &colors)
+{
+    QStringList texts;
+    for (const QColor &color : colors)
+        texts << colourText(color);
+    return texts.join(QLatin1Char(';'));
+}
+
+bool isAsciiDigit(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+bool readColour(const QString &raw, QString *canonical)
+{
+    const QString text = raw.trimmed().toLower();
+    for (const NamedColour &named : namedColours) {
+        if (text == QLatin1String(named.name)) {
+            *canonical = QColor(named.colour).name();
+            return true;
+        }
+    }
+    if (text.size() != 7 || text.at(0) != QLatin1Char('#'))
+        return false;
+    for (int i = 1; i < 7; ++i) {
+        if (!isAsciiDigit(text.at(i)) && (text.at(i) < QLatin1Char('a') || text.at(i) > QLatin1Char('f')))
+            return false;
+    }
+    *canonical = text;
+    return true;
+}
+
+bool readNumber(const QString &raw, Range range, int *value)
+{
+    const QString text = raw.trimmed();
+    if (text.isEmpty() || text.size() > 6 || !std::all_of(text.begin(), text.end(), isAsciiDigit))
+        return false;
+    *value = text.toInt();
+    return *value >= range.low && *value <= range.high;
+}
+
+bool readSize(const KeySpec &spec, const QString &raw, QString *canonical)
+{
+    const QStringList parts = raw.trimmed().toLower().split(QLatin1Char('x'));
+    int width = 0;
+    int height = 0;
+    if (parts.size() != 2 || !readNumber(parts.at(0), spec.range, &width) || !readNumber(parts.at(1), spec.heights, &height))
+        return false;
+    *canonical = QStringLiteral("%1x%2").arg(width).arg(height);
+    return true;
+}
+
+// The value's canonical text, or false when the value is not allowed.
+bool readValue(const KeySpec &spec, const QString &raw, QString *canonical)
+{
+    switch (spec.kind) {
+    case Kind::Flag:
+        return false;
+    case Kind::Number: {
+        int value = 0;
+        if (!readNumber(raw, spec.range, &value))
+            return false;
+        *canonical = QString::number(value);
+        return true;
+    }
+    case Kind::Choice: {
+        const QString text = raw.trimmed().toLower();
+        *canonical = text;
+        return spec.choices.contains(text);
+    }
+    case Kind::Colour:
+        return readColour(raw, canonical);
+    case Kind::ColourList: {
+        QStringList texts;
+        for (const QString &part : raw.split(QLatin1Char(';'))) {
+            QString text;
+            if (!readColour(part, &text))
+                return false;
+            texts << text;
+        }
+        *canonical = texts.join(QLatin1Char(';'));
+        return true;
+    }
+    case Kind::CellSize:
+        if (raw.trimmed().toLower() == QLatin1String("auto")) {
+            *canonical = QStringLiteral("auto");
+            return true;
+        }
+        return readSize(spec, raw, canonical);
+    case Kind::Size:
+        return readSize(spec, raw, canonical);
+    case Kind::Rest:
+        *canonical = raw;
+        return true;
+    }
+    return false;
+}
+
+// What the key accepts, as the refusals and the help say it.
+QString allowedValues(const KeySpec &spec)
+{
+    const QString sizes = QStringLiteral("WxH with W %1..%2 and H %3..%4")
+                              .arg(spec.range.low).arg(spec.range.high).arg(spec.heights.low).arg(spec.heights.high);
+    switch (spec.kind) {
+    case Kind::Flag:
+        return QStringLiteral("no value, it is a flag");
+    case Kind::Number:
+        return QStringLiteral("%1..%2").arg(spec.range.low).arg(spec.range.high);
+    case Kind::Choice: {
+        QStringList sorted = spec.choices;
+        if (sorted.first().at(0).isDigit())
+            std::sort(sorted.begin(), sorted.end(), [](const QString &a, const QString &b) { return a.toInt() < b.toInt(); });
+        return sorted.join(QLatin1String(", "));
+    }
+    case Kind::Colour:
+        return QStringLiteral("#rrggbb or black, white, red, green, blue, cyan, magenta, yellow");
+    case Kind::ColourList:
+        return QStringLiteral("#rrggbb;#rrggbb;... with cols x rows colours, row by row");
+    case Kind::CellSize:
+        return QStringLiteral("auto or ") + sizes;
+    case Kind::Size:
+        return sizes;
+    case Kind::Rest:
+        return QStringLiteral("a file name, to the end of the name");
+    }
+    return QString();
+}
+
+bool atDefault(const KeySpec &spec, const QString &value)
+{
+    if (spec.kind == Kind::ColourList)
+        return value.split(QLatin1Char(';')).count(white) == value.count(QLatin1Char(';')) + 1;
+    return value == spec.fallback;
+}
+
+PatternName defaultName(const FamilySpec &family)
+{
+    PatternName name;
+    name.family = family.family;
+    for (const KeySpec &spec : family.keys)
+        name.values.insert(spec.key, spec.fallback);
+    return name;
+}
+
+bool fail(QString *error, const QString &message)
+{
+    if (error)
+        *error = message;
+    return false;
+}
+
+// The table's colours default to white, as the panel fills new cells, and
+// the preset's table is always written as the preset.
+void settleBarsTable(PatternName &name)
+{
+    const int count = name.number(QStringLiteral("cols")) * name.number(QStringLiteral("rows"));
+    if (name.values.value(QStringLiteral("colors")).isEmpty()) {
+        QStringList whites;
+        for (int i = 0; i < count; ++i)
+            whites << white;
+        name.values[QStringLiteral("colors")] = whites.join(QLatin1Char(';'));
+    }
+    const bool preset = name.number(QStringLiteral("cols")) == 7 && name.number(QStringLiteral("rows")) == 1
+        && name.values.value(QStringLiteral("colors")) == colourListText(presetColours);
+    name.values[QStringLiteral("preset")] = preset ? QStringLiteral("1") : QStringLiteral("0");
+}
+
+bool checkBars(PatternName &name, const QSet<QString> &given, QString *error)
+{
+    if (given.contains(QStringLiteral("preset"))) {
+        for (const QString &key : { QStringLiteral("cols"), QStringLiteral("rows"), QStringLiteral("colors") }) {
+            if (given.contains(key))
+                return fail(error, QStringLiteral("bars: preset cannot take %1 (preset is the 7 x 1 table red, green, blue, white, cyan, magenta, yellow; allowed with it: cell, tile, base, gray)").arg(key));
+        }
+        name.values[QStringLiteral("cols")] = QStringLiteral("7");
+        name.values[QStringLiteral("rows")] = QStringLiteral("1");
+        name.values[QStringLiteral("colors")] = colourListText(presetColours);
+    }
+    const int count = name.number(QStringLiteral("cols")) * name.number(QStringLiteral("rows"));
+    if (given.contains(QStringLiteral("colors")) && name.colors(QStringLiteral("colors")).size() != count)
+        return fail(error, QStringLiteral("bars: colors holds %1 colours (allowed: exactly cols x rows = %2)")
+                               .arg(name.colors(QStringLiteral("colors")).size()).arg(count));
+    if (name.flag(QStringLiteral("tile")) && name.size(QStringLiteral("cell")).isEmpty())
+        return fail(error, QStringLiteral("bars: tile needs a cell size (allowed: tile with cell=WxH; cell=auto always fills the window)"));
+    settleBarsTable(name);
+    return true;
+}
+
+bool readKeys(const FamilySpec &family, const QString &keys, PatternName &name, QSet<QString> &given, QString *error)
+{
+    int position = 0;
+    while (true) {
+        int comma = keys.indexOf(QLatin1Char(','), position);
+        QString item = keys.mid(position, comma < 0 ? -1 : comma - position);
+        const int equals = item.indexOf(QLatin1Char('='));
+        const QString key = (equals < 0 ? item : item.left(equals)).trimmed().toLower();
+        const QString allowedKeys = QStringLiteral("allowed: %1").arg(keyNames(family).join(QLatin1String(", ")));
+        if (key.isEmpty())
+            return fail(error, QStringLiteral("%1: empty key in \"%2\" (%3)").arg(family.family, keys, allowedKeys));
+        const KeySpec *spec = findKey(family, key);
+        if (!spec)
+            return fail(error, QStringLiteral("%1: unknown key \"%2\" (%3)").arg(family.family, key, family.keys.isEmpty() ? QStringLiteral("no keys") : allowedKeys));
+        if (spec->kind == Kind::Rest && equals >= 0) {
+            item = keys.mid(position);
+            comma = -1;
+        }
+        if (given.contains(spec->key))
+            return fail(error, QStringLiteral("%1: key \"%2\" is given twice%3").arg(family.family, key,
+                        spec->alias.isEmpty() ? QString() : QStringLiteral(" (%1 and %2 are the same key)").arg(spec->key, spec->alias)));
+        given.insert(spec->key);
+
+        if (spec->kind == Kind::Flag) {
+            if (equals >= 0)
+                return fail(error, QStringLiteral("%1: \"%2\" is a flag and takes no value (allowed: %3 alone)").arg(family.family, item.trimmed(), key));
+            name.values[spec->key] = QStringLiteral("1");
+        } else {
+            if (equals < 0)
+                return fail(error, QStringLiteral("%1: %2 needs a value (allowed: %3)").arg(family.family, key, allowedValues(*spec)));
+            QString value;
+            if (!readValue(*spec, item.mid(equals + 1), &value))
+                return fail(error, QStringLiteral("%1: %2 is not allowed (allowed: %3)").arg(family.family, item.trimmed(), allowedValues(*spec)));
+            name.values[spec->key] = value;
+        }
+        if (comma < 0)
+            return true;
+        position = comma + 1;
+    }
+}
+
+QString keyHelp(const KeySpec &spec)
+{
+    if (spec.kind == Kind::Flag)
+        return spec.key;
+    QString shown;
+    QString note;
+    switch (spec.kind) {
+    case Kind::Colour:
+        shown = spec.alias.isEmpty() ? QStringLiteral("#rrggbb") : QStringLiteral("#rrggbb|black|white|red|green|blue|cyan|magenta|yellow");
+        if (!spec.alias.isEmpty())
+            note = QStringLiteral("; also named %1").arg(spec.alias);
+        break;
+    case Kind::ColourList:
+        shown = QStringLiteral("#rrggbb;#rrggbb;...");
+        note = QStringLiteral("; cols x rows colours, row by row");
+        break;
+    case Kind::Size:
+    case Kind::CellSize:
+        shown = spec.kind == Kind::CellSize ? QStringLiteral("auto|WxH") : QStringLiteral("WxH");
+        note = QStringLiteral("; W %1..%2, H %3..%4").arg(spec.range.low).arg(spec.range.high).arg(spec.heights.low).arg(spec.heights.high);
+        break;
+    case Kind::Rest:
+        shown = QStringLiteral("<file>");
+        note = QStringLiteral("; last, runs to the end of the name");
+        break;
+    default:
+        shown = allowedValues(spec).replace(QLatin1String(", "), QLatin1String("|"));
+        break;
+    }
+    const QString fallback = spec.shownDefault.isEmpty() ? spec.fallback : spec.shownDefault;
+    return QStringLiteral("%1=%2 (%3%4)").arg(spec.key, shown, fallback, note);
+}
+
+// Which family shows what the state shows; a sub-pattern that draws nothing
+// but the base fill is the solid colour.
+QString familyOf(const PatternState &state)
+{
+    switch (state.mode) {
+    case ColorBars:
+        return QStringLiteral("bars");
+    case GrayBars:
+        if (state.colorRampChart)
+            return QStringLiteral("chart");
+        if (state.rampLength < 0)
+            return QStringLiteral("ball");
+        return state.rampLength > 0 ? QStringLiteral("ramp") : QStringLiteral("graybars");
+    case ScanLines:
+        if (state.movingSquare)
+            return QStringLiteral("square");
+        return state.fontTest ? QStringLiteral("chars") : QStringLiteral("scan");
+    case GrayBlocks:
+        if (state.grayBlockType == 0)
+            return QStringLiteral("grayblocks");
+        return state.grayBlockType == 1 || state.grayBlockType == 2 ? QStringLiteral("contrast") : QStringLiteral("solid");
+    case Special: {
+        const QStringList specials{ QStringLiteral("clock"), QStringLiteral("cabinet-clock"), QStringLiteral("grid"),
+                                    QStringLiteral("picture"), QStringLiteral("cabinets") };
+        return specials.value(state.specialType, QStringLiteral("solid"));
+    }
+    default:
+        return QStringLiteral("solid");
+    }
+}
+
+// Setting values from a state: numbers are held inside the key's range.
+void setNumber(PatternName &name, const QString &key, int value)
+{
+    const KeySpec *spec = findKey(*findFamily(name.family), key);
+    name.values[key] = QString::number(qBound(spec->range.low, value, spec->range.high));
+}
+
+void setFlag(PatternName &name, const QString &key, bool on)
+{
+    name.values[key] = on ? QStringLiteral("1") : QStringLiteral("0");
+}
+
+void setSize(PatternName &name, const QString &key, int width, int height)
+{
+    const KeySpec *spec = findKey(*findFamily(name.family), key);
+    name.values[key] = QStringLiteral("%1x%2").arg(qBound(spec->range.low, width, spec->range.high))
+                           .arg(qBound(spec->heights.low, height, spec->heights.high));
+}
+
+void setRampColours(PatternName &name, const PatternState &state)
+{
+    name.values[QStringLiteral("dark")] = colourText(state.rampDarkColor);
+    name.values[QStringLiteral("light")] = colourText(state.rampLightColor);
+    setFlag(name, QStringLiteral("reverse"), state.rampReverse);
+}
+
+void setBarsTable(PatternName &name, const PatternState &state)
+{
+    setNumber(name, QStringLiteral("cols"), state.colorColumns);
+    setNumber(name, QStringLiteral("rows"), state.colorRows);
+    const int count = name.number(QStringLiteral("cols")) * name.number(QStringLiteral("rows"));
+    QVector<QColor> colors = state.colorList.mid(0, count);
+    colors.resize(count);
+    for (int i = state.colorList.size(); i < count; ++i)
+        colors[i] = Qt::white;
+    name.values[QStringLiteral("colors")] = colourListText(colors);
+    if (!state.autoCellSize) {
+        setSize(name, QStringLiteral("cell"), state.cellWidth, state.cellHeight);
+        setFlag(name, QStringLiteral("tile"), state.tileColorBars);
+    }
+    settleBarsTable(name);
+}
+
+void setFamilyKeys(PatternName &name, const PatternState &state)
+{
+    const QString &family = name.family;
+    if (family == QLatin1String("bars")) {
+        setBarsTable(name, state);
+    } else if (family == QLatin1String("ramp")) {
+        if (findKey(*findFamily(family), QStringLiteral("period"))->choices.contains(QString::number(state.rampLength)))
+            name.values[QStringLiteral("period")] = QString::number(state.rampLength);
+        setFlag(name, QStringLiteral("rotate"), state.rampRotate);
+        setRampColours(name, state);
+    } else if (family == QLatin1String("graybars")) {
+        setNumber(name, QStringLiteral("width"), state.grayBarWidth);
+        setNumber(name, QStringLiteral("start"), state.grayBarStart);
+        setNumber(name, QStringLiteral("step"), state.grayBarSpacing);
+        setFlag(name, QStringLiteral("rotate"), state.rampRotate);
+        setRampColours(name, state);
+    } else if (family == QLatin1String("ball")) {
+        setRampColours(name, state);
+    } else if (family == QLatin1String("chart")) {
+        name.values[QStringLiteral("direction")] = findKey(*findFamily(family), QStringLiteral("direction"))->choices.value(state.colorRampDirection, QStringLiteral("up"));
+    } else if (family == QLatin1String("scan")) {
+        setFlag(name, QStringLiteral("h"), state.scanHorizontal);
+        setFlag(name, QStringLiteral("v"), state.scanVertical);
+        setFlag(name, QStringLiteral("lr"), state.scanDiagonalLR);
+        setFlag(name, QStringLiteral("rl"), state.scanDiagonalRL);
+        setNumber(name, QStringLiteral("width"), state.scanLineWidth);
+        setNumber(name, QStringLiteral("gap"), state.scanPitch - state.scanLineWidth);
+        name.values[QStringLiteral("bg")] = colourText(state.scanBackground);
+        name.values[QStringLiteral("line")] = colourText(state.scanLineColor);
+        setFlag(name, QStringLiteral("reverse"), state.scanDirection < 0);
+    } else if (family == QLatin1String("chars")) {
+        setNumber(name, QStringLiteral("font"), state.fontIndex);
+    } else if (family == QLatin1String("square")) {
+        setNumber(name, QStringLiteral("size"), state.squareWidth);
+    } else if (family == QLatin1String("grayblocks") || family == QLatin1String("contrast")) {
+        setFlag(name, QStringLiteral("labels"), !state.hideBlockText);
+        if (family == QLatin1String("contrast"))
+            name.values[QStringLiteral("level")] = state.grayBlockType == 2 ? QStringLiteral("dark") : QStringLiteral("bright");
+    } else if (family == QLatin1String("picture")) {
+        setFlag(name, QStringLiteral("fit"), state.pictureFit);
+        name.values[QStringLiteral("path")] = state.picturePath;
+    }
+    if (family == QLatin1String("clock") || family == QLatin1String("cabinet-clock"))
+        name.values[QStringLiteral("source")] = state.clockSource == 1 ? QStringLiteral("system") : QStringLiteral("reset");
+    if (family == QLatin1String("cabinet-clock") || family == QLatin1String("cabinets"))
+        setSize(name, QStringLiteral("cabinet"), state.cabinetWidth, state.cabinetHeight);
+}
+
+} // namespace
+
+bool PatternName::flag(const QString &key) const
+{
+    return values.value(key) == QLatin1String("1");
+}
+
+int PatternName::number(const QString &key) const
+{
+    return values.value(key).toInt();
+}
+
+int PatternName::choiceIndex(const QString &key) const
+{
+    const FamilySpec *spec = findFamily(family);
+    const KeySpec *keySpec = spec ? findKey(*spec, key) : nullptr;
+    return keySpec ? std::max(0, int(keySpec->choices.indexOf(values.value(key)))) : 0;
+}
+
+QColor PatternName::color(const QString &key) const
+{
+    return QColor(values.value(key));
+}
+
+QSize PatternName::size(const QString &key) const
+{
+    const QStringList parts = values.value(key).split(QLatin1Char('x'));
+    if (parts.size() != 2)
+        return QSize();
+    return QSize(parts.at(0).toInt(), parts.at(1).toInt());
+}
+
+QVector<QColor> PatternName::colors(const QString &key) const
+{
+    QVector<QColor> list;
+    for (const QString &text : values.value(key).split(QLatin1Char(';'), Qt::SkipEmptyParts))
+        list.append(QColor(text));
+    return list;
+}
+
+QString PatternName::text(const QString &key) const
+{
+    return values.value(key);
+}
+
+bool parsePatternName(const QString &text, PatternName *out, QString *error)
+{
+    const int colon = text.indexOf(QLatin1Char(':'));
+    const QString familyText = (colon < 0 ? text : text.left(colon)).trimmed().toLower();
+    const QString allowedFamilies = QStringLiteral("allowed: %1").arg(familyNames().join(QLatin1String(", ")));
+    if (familyText.isEmpty())
+        return fail(error, QStringLiteral("empty pattern name (%1)").arg(allowedFamilies));
+    const FamilySpec *family = findFamily(familyText);
+    if (!family)
+        return fail(error, QStringLiteral("unknown pattern family \"%1\" (%2)").arg(familyText, allowedFamilies));
+
+    PatternName name = defaultName(*family);
+    QSet<QString> given;
+    const QString keys = colon < 0 ? QString() : text.mid(colon + 1);
+    if (!keys.isEmpty() && !readKeys(*family, keys, name, given, error))
+        return false;
+    if (family->family == QLatin1String("bars") && !checkBars(name, given, error))
+        return false;
+    if (out)
+        *out = name;
+    return true;
+}
+
+QString printPatternName(const PatternName &name)
+{
+    const FamilySpec *family = findFamily(name.family);
+    if (!family)
+        return name.family;
+    const bool preset = name.flag(QStringLiteral("preset"));
+    QStringList parts;
+    for (const KeySpec &spec : family->keys) {
+        const QString value = name.values.value(spec.key, spec.fallback);
+        const bool presetTable = preset && (spec.key == QLatin1String("cols") || spec.key == QLatin1String("rows")
+                                            || spec.key == QLatin1String("colors"));
+        if (atDefault(spec, value) || presetTable)
+            continue;
+        parts << (spec.kind == Kind::Flag ? spec.key : spec.key + QLatin1Char('=') + value);
+    }
+    if (parts.isEmpty())
+        return family->family;
+    return family->family + QLatin1Char(':') + parts.join(QLatin1Char(','));
+}
+
+PatternName patternNameOf(const PatternState &state)
+{
+    PatternName name = defaultName(*findFamily(familyOf(state)));
+    const QString baseKey = name.family == QLatin1String("solid") ? QStringLiteral("color") : QStringLiteral("base");
+    name.values[baseKey] = colourText(state.solidColor);
+    setNumber(name, QStringLiteral("gray"), 255 - state.grayOffset);
+    setFamilyKeys(name, state);
+    return name;
+}
+
+QStringList patternFamilyHelp()
+{
+    QStringList lines;
+    for (const FamilySpec &family : families()) {
+        QStringList keys;
+        for (const KeySpec &spec : family.keys)
+            keys << keyHelp(spec);
+        lines << QStringLiteral("%1: %2. Keys: %3").arg(family.family, family.meaning, keys.join(QLatin1String(", ")));
+    }
+    return lines;
+}

@@ -1,0 +1,281 @@
+// Pattern names: reading and printing them, showing them on the window as the
+// panel would, and the cabinet map that only a name reaches.
+#include "applypattern.h"
+#include "paneltest.h"
+#include "patternspec.h"
+#include "render.h"
+
+#include <QPainter>
+
+namespace {
+
+PatternName parsed(const QString &text)
+{
+    PatternName name;
+    QString error;
+    if (!parsePatternName(text, &name, &error))
+        qWarning("%s", qPrintable(error));
+    return name;
+}
+
+QImage rendered(const PatternState &state, const QSize &size = QSize(320, 200))
+{
+    PatternState copy = state;
+    copy.infoVisible = false;
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::darkGray);
+    QPainter painter(&image);
+    renderFrame(painter, copy, image.rect(), QPoint());
+    return image;
+}
+
+// 384 x 216 cabinets on a blue base colour, which the map's black hides.
+PatternState cabinetMap()
+{
+    PatternState state;
+    state.mode = Special;
+    state.specialType = 4;
+    state.cabinetWidth = 384;
+    state.cabinetHeight = 216;
+    state.solidColor = Qt::blue;
+    return state;
+}
+
+} // namespace
+
+class TestPatternSpec : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void roundTrip_data()
+    {
+        QTest::addColumn<QString>("text");
+        const char *rows[] = {
+            "solid", "solid:color=#ff0000,gray=100", "solid:color=#ffff00,sweep=5", "bars:preset", "bars:preset,cell=100x50,tile,gray=0",
+            "bars:cols=2,rows=2,colors=#ff0000;#00ff00;#0000ff;#ffffff,cell=40x30", "bars:cols=3",
+            "ramp:period=128,reverse,rotate,dark=#102030,light=#fafafa", "ramp:period=16",
+            "graybars:width=4,start=16,step=8,reverse,base=#00ff00", "ball:reverse,light=#ff0000",
+            "chart:direction=left", "scan:h,lr,width=3,gap=7,bg=#202020,line=#ff0000,speed=0,reverse",
+            "scan:v,rl,speed=99", "chars:font=7", "square:size=50,speed=1", "grayblocks:labels",
+            "contrast:level=dark,labels", "clock:source=system", "cabinet-clock:cabinet=500x250,source=system",
+            "grid:base=#0000ff,gray=128", "picture:fit,gray=200,path=/tmp/a,b=c;d.png", "picture:path=Photo.PNG",
+            "cabinets:cabinet=256x128",
+        };
+        for (const char *row : rows)
+            QTest::newRow(row) << QString::fromUtf8(row);
+    }
+
+    // Text to name and back, and name to window and back.
+    void roundTrip()
+    {
+        QFETCH(QString, text);
+        PatternName name;
+        QString error;
+        QVERIFY2(parsePatternName(text, &name, &error), qPrintable(error));
+        QCOMPARE(printPatternName(name), text);
+        QCOMPARE(parsed(printPatternName(name)), name);
+
+        dialog window;
+        applyPatternName(window, name);
+        QCOMPARE(printPatternName(currentPatternName(window)), text);
+    }
+
+    void canonical_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("printed");
+        QTest::newRow("upper case, defaults left out") << "SOLID:Gray=255,COLOR=Red" << "solid:color=#ff0000";
+        QTest::newRow("base is the solid colour") << "solid:base=#00FF00" << "solid:color=#00ff00";
+        QTest::newRow("keys in the table's order") << "ramp:light=#ffffff,rotate,period=32,reverse" << "ramp:reverse,rotate";
+        QTest::newRow("the preset's table is the preset")
+            << "bars:cols=7,colors=red;green;blue;white;cyan;magenta;yellow" << "bars:preset";
+        QTest::newRow("white cells are the default") << "bars:cols=2,colors=#ffffff;white" << "bars:cols=2";
+        QTest::newRow("flags after numbers") << "scan:speed=20,reverse,v,h" << "scan:h,v,reverse";
+        QTest::newRow("size with a capital X") << "cabinets:cabinet=384X216" << "cabinets";
+        QTest::newRow("colour names anywhere") << "scan:bg=yellow" << "scan:bg=#ffff00";
+    }
+
+    void canonical()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, printed);
+        QCOMPARE(printPatternName(parsed(text)), printed);
+    }
+
+    void refusal_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("parts");
+        QTest::newRow("empty") << "" << QStringList{ "empty", "solid, bars" };
+        QTest::newRow("unknown family") << "plaid:h" << QStringList{ "unknown pattern family \"plaid\"", "cabinets" };
+        QTest::newRow("unknown key") << "bars:size=3" << QStringList{ "unknown key \"size\"", "cols, rows, colors" };
+        QTest::newRow("sweep 0") << "solid:sweep=0" << QStringList{ "sweep=0", "1..99" };
+        QTest::newRow("gray over 255") << "grid:gray=256" << QStringList{ "gray=256", "0..255" };
+        QTest::newRow("short colour") << "solid:color=#12345" << QStringList{ "color=#12345", "#rrggbb", "magenta" };
+        QTest::newRow("period not offered") << "ramp:period=48" << QStringList{ "period=48", "16, 32, 64, 128, 256" };
+        QTest::newRow("cabinet too small") << "cabinets:cabinet=20x20" << QStringList{ "cabinet=20x20", "W 50..3840", "H 50..2160" };
+        QTest::newRow("cell size") << "bars:cell=10x10" << QStringList{ "cell=10x10", "auto or WxH", "20..1080" };
+        QTest::newRow("flag with value") << "scan:h=1" << QStringList{ "\"h=1\" is a flag" };
+        QTest::newRow("value missing") << "chars:font" << QStringList{ "font needs a value", "0..7" };
+        QTest::newRow("key twice") << "solid:gray=1,gray=2" << QStringList{ "\"gray\" is given twice" };
+        QTest::newRow("colour and base") << "solid:color=red,base=blue" << QStringList{ "\"base\" is given twice", "color and base" };
+        QTest::newRow("empty key") << "scan:h,,v" << QStringList{ "empty key" };
+        QTest::newRow("colours short of the table") << "bars:cols=2,colors=red" << QStringList{ "colors holds 1", "cols x rows = 2" };
+        QTest::newRow("preset with a table") << "bars:preset,cols=3" << QStringList{ "preset cannot take cols", "cell, tile" };
+        QTest::newRow("tile without a cell size") << "bars:tile" << QStringList{ "tile needs a cell size", "cell=WxH" };
+    }
+
+    // One line naming the bad part, and the name given before stays whole.
+    void refusal()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, parts);
+        PatternName name = parsed(QStringLiteral("grid:gray=7"));
+        const PatternName before = name;
+        QString error;
+        QVERIFY(!parsePatternName(text, &name, &error));
+        for (const QString &part : parts)
+            QVERIFY2(error.contains(part), qPrintable(error));
+        QVERIFY(!error.contains(QLatin1Char('\n')));
+        QCOMPARE(name, before);
+    }
+
+    void everyFamilyListed()
+    {
+        const QStringList help = patternFamilyHelp();
+        QCOMPARE(help.size(), 16);
+        for (const QString &line : help) {
+            const QString family = line.section(QLatin1Char(':'), 0, 0);
+            QCOMPARE(printPatternName(parsed(family)), family);
+            QVERIFY2(line.contains(QStringLiteral("gray=0..255 (255)")), qPrintable(line));
+        }
+    }
+
+    void nameGivesPanelPicture_data()
+    {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QStringList>("clicks");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("red swatch") << 0 << QStringList{ "pushButton_red" } << "solid:color=red";
+        QTest::newRow("common colour bars") << 1 << QStringList{ "pushButton_usual" } << "bars:preset";
+        QTest::newRow("ramp 128") << 2 << QStringList{ "pushButton_128" } << "ramp:period=128";
+        QTest::newRow("full-width ramp") << 2 << QStringList{ "pushButton_nolimit" } << "graybars";
+        QTest::newRow("ball inverted") << 2 << QStringList{ "checkBox_reverse", "pushButton_ball" } << "ball:reverse";
+        QTest::newRow("chart to the left") << 2 << QStringList{ "pushButton_col_graydient_gray", "pushButton_left" } << "chart:direction=left";
+        QTest::newRow("horizontal lines") << 3 << QStringList{ "checkBox_hor" } << "scan:h";
+        QTest::newRow("dark contrast") << 4 << QStringList{ "pushButton_3" } << "contrast:level=dark,labels";
+        QTest::newRow("gray blocks, text hidden") << 4 << QStringList{ "checkBox_hidefont", "pushButton" } << "grayblocks";
+        QTest::newRow("grid and circles") << 5 << QStringList{ "pushButton_rectcircle" } << "grid";
+    }
+
+    void nameGivesPanelPicture()
+    {
+        QFETCH(int, tab);
+        QFETCH(QStringList, clicks);
+        QFETCH(QString, text);
+        Panel panel(tab);
+        for (const QString &click : clicks)
+            panel.click(click);
+        dialog named;
+        applyPatternName(named, parsed(text));
+        QCOMPARE(rendered(named.state()), rendered(panel.pattern->state()));
+        QCOMPARE(named.scanInterval(), panel.pattern->scanInterval());
+        QCOMPARE(printPatternName(currentPatternName(*panel.pattern)), printPatternName(parsed(text)));
+    }
+
+    void sameNameSameState_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("sweep and dimmer stop") << "solid:color=blue,sweep=5,gray=10" << "ramp:period=64";
+        QTest::newRow("line keys back to default") << "scan:h,v,width=5,gap=3,bg=#ff0000,speed=0,reverse" << "scan:v";
+        QTest::newRow("table back to one white cell") << "bars:cols=2,colors=red;blue,cell=40x40,tile,base=#00ff00" << "bars";
+        QTest::newRow("gray bar levels") << "graybars:width=9,start=30,step=5,rotate,dark=#ff0000" << "graybars:reverse";
+        QTest::newRow("clock source") << "clock:source=system" << "cabinet-clock";
+        QTest::newRow("font") << "chars:font=5" << "chars";
+        QTest::newRow("square after a picture") << "picture:fit,path=/nonexistent.png" << "square:size=30";
+    }
+
+    void sameNameSameState()
+    {
+        QFETCH(QString, before);
+        QFETCH(QString, text);
+        dialog used;
+        applyPatternName(used, parsed(before));
+        applyPatternName(used, parsed(text));
+        dialog fresh;
+        applyPatternName(fresh, parsed(text));
+        QCOMPARE(rendered(used.state()), rendered(fresh.state()));
+        QCOMPARE(currentPatternName(used), currentPatternName(fresh));
+        QCOMPARE(used.scanInterval(), fresh.scanInterval());
+        QCOMPARE(used.graySweepInterval(), fresh.graySweepInterval());
+        QCOMPARE(used.state().clockSource, fresh.state().clockSource);
+    }
+
+    // The system clock shows UTC minutes, seconds and milliseconds; the map
+    // stands still, so the clock's timer stops.
+    void systemClock()
+    {
+        dialog window;
+        applyPatternName(window, parsed(QStringLiteral("clock:source=system")));
+        QVERIFY(window.delayTimerForTest()->isActive());
+        window.timeaddsecs();
+        const QTime now = QDateTime::currentDateTimeUtc().time();
+        const int hourMs = 3600 * 1000;
+        const int shown = QTime(0, 0).msecsTo(window.state().delayTime);
+        const int expected = QTime(0, 0).msecsTo(QTime(0, now.minute(), now.second(), now.msec()));
+        QVERIFY2((expected - shown + hourMs) % hourMs < 2000, qPrintable(window.state().delayTime.toString()));
+        applyPatternName(window, parsed(QStringLiteral("cabinets")));
+        QVERIFY(!window.delayTimerForTest()->isActive());
+    }
+
+    void cabinetMapPixels_data()
+    {
+        QTest::addColumn<QSize>("window");
+        QTest::addColumn<QPoint>("pixel");
+        QTest::addColumn<QColor>("color");
+        const QSize wall(1920, 1080);
+        QTest::newRow("first cabinet, first column") << wall << QPoint(0, 100) << QColor(Qt::white);
+        QTest::newRow("first cabinet, last column") << wall << QPoint(383, 100) << QColor(Qt::white);
+        QTest::newRow("second cabinet, first column") << wall << QPoint(384, 100) << QColor(Qt::white);
+        QTest::newRow("first cabinet, last row") << wall << QPoint(100, 215) << QColor(Qt::white);
+        QTest::newRow("second row, first row") << wall << QPoint(100, 216) << QColor(Qt::white);
+        QTest::newRow("last cabinet, last column inside") << wall << QPoint(1919, 1000) << QColor(Qt::white);
+        QTest::newRow("last cabinet, last row inside") << wall << QPoint(1800, 1079) << QColor(Qt::white);
+        QTest::newRow("inside the top-left corner") << wall << QPoint(1, 1) << QColor(Qt::black);
+        QTest::newRow("beside the label, not the base") << wall << QPoint(20, 108) << QColor(Qt::black);
+        QTest::newRow("cut cabinet, first column") << QSize(1000, 500) << QPoint(768, 100) << QColor(Qt::white);
+        QTest::newRow("cut cabinet, no outline at the cut") << QSize(1000, 500) << QPoint(999, 20) << QColor(Qt::black);
+    }
+
+    void cabinetMapPixels()
+    {
+        QFETCH(QSize, window);
+        QFETCH(QPoint, pixel);
+        QFETCH(QColor, color);
+        QCOMPARE(rendered(cabinetMap(), window).pixelColor(pixel), color);
+    }
+
+    // The label "3-2" stands centred in the cabinet of column 3, row 2, in
+    // white, about a third of the cabinet's height tall.
+    void cabinetMapLabel()
+    {
+        const QImage image = rendered(cabinetMap(), QSize(1920, 1080));
+        const QRect inside = QRect(768, 216, 384, 216).adjusted(1, 1, -1, -1);
+        QRect text;
+        for (int y = inside.top(); y <= inside.bottom(); ++y) {
+            for (int x = inside.left(); x <= inside.right(); ++x) {
+                if (image.pixel(x, y) == qRgb(255, 255, 255))
+                    text |= QRect(x, y, 1, 1);
+            }
+        }
+        QVERIFY(!text.isEmpty());
+        QVERIFY2(qAbs(text.center().x() - 960) <= 12 && qAbs(text.center().y() - 324) <= 12, qPrintable(QString::number(text.center().x())));
+        QVERIFY2(text.height() >= 30 && text.height() <= 72, qPrintable(QString::number(text.height())));
+        QVERIFY(text.width() > text.height());
+    }
+};
+
+QTEST_MAIN(TestPatternSpec)
+#include "tst_patternspec.moc"
