@@ -232,6 +232,11 @@ QList<Variant> specialVariants(const QString &picturePath)
               s.cabinetHeight = 150;
           } },
         { "special-grid-and-circles", special(2) },
+        { "special-cabinet-map-480x270", [special](PatternState &s) {
+              special(4)(s);
+              s.cabinetWidth = 480;
+              s.cabinetHeight = 270;
+          } },
         { "special-picture-640x480", picture(false), QSize(640, 480) },
         { "special-picture-640x480-fit", picture(true), QSize(640, 480) },
         { "special-picture-3840x2160", picture(false), QSize(3840, 2160) },
