@@ -51,11 +51,15 @@ start_xvfb() {
     fail "Xvfb ${DISPLAY} does not answer"
 }
 
-# start_walltest BINARY [LOGFILE]: starts the program and waits for its panel.
+# start_walltest BINARY [LOGFILE [ARGUMENTS...]]: starts the program with a
+# configuration folder of its own and waits for its panel.
 start_walltest() {
     local binary=$1 log=${2:-/dev/null}
+    shift $(( $# < 2 ? $# : 2 ))
     unset QT_QPA_PLATFORM
-    "$binary" >"$log" 2>&1 &
+    E2E_TMP=${E2E_TMP:-$(mktemp -d)}
+    mkdir -p "$E2E_TMP/config"
+    XDG_CONFIG_HOME=${E2E_CONFIG:-$E2E_TMP/config} "$binary" "$@" >"$log" 2>&1 &
     WALLTEST_PID=$!
     E2E_PIDS+=($WALLTEST_PID)
     PANEL_ID=$(wait_for_window MainWindow) || fail "the control panel did not appear"
