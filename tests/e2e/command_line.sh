@@ -10,7 +10,7 @@ artifacts=${2:-/tmp/walltest-e2e}
 mkdir -p "$artifacts"
 
 start_xvfb
-start_walltest "$binary" "$artifacts/command_line.log" --pattern 'bars:preset' --geometry 700x300+-20+40
+start_walltest "$binary" "$artifacts/command_line.log" --pattern 'bars:preset' --geometry 700x300-20+40
 PATTERN_ID=$(wait_for_pattern_window) || fail "the test-pattern window did not open"
 
 # The window lies partly left of the screen: 700 x 300 at -20,40.
