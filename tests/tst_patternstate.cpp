@@ -314,11 +314,12 @@ private slots:
         QCOMPARE(stateOf(w).delayTime, QTime(0, 0, 0, 0));
         QCOMPARE(w.delayTimerForTest()->interval(), 0);
         QVERIFY(w.delayTimerForTest()->isActive());
-        // One tick after 200 ms of wall time shows about 200 ms, whatever the tick count.
+        // One tick after 200 ms of wall time shows at least 200 ms, not one tick's
+        // millisecond; a busy machine may add any delay on top.
         QThread::msleep(200);
         w.timeaddsecs();
         const int shown = QTime(0, 0).msecsTo(stateOf(w).delayTime);
-        QVERIFY2(shown >= 195 && shown < 400, qPrintable(QString::number(shown)));
+        QVERIFY2(shown >= 195 && shown < 10000, qPrintable(QString::number(shown)));
         // Every setSpecialPattern starts again at zero.
         w.setSpecialPattern(1, 216, 216);
         QCOMPARE(stateOf(w).delayTime, QTime(0, 0, 0, 0));
