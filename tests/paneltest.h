@@ -3,7 +3,7 @@
 #ifndef PANELTEST_H
 #define PANELTEST_H
 
-#include "dialog.h"
+#include "windowstate.h"
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
@@ -77,7 +77,7 @@ struct Panel
     {
         ui->stackedWidget->setCurrentIndex(0);
         ui->tabWidget->setCurrentIndex(tab);
-        pattern->infoVisible = false;
+        editState(*pattern).infoVisible = false;
         window.show();
     }
 

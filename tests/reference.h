@@ -19,8 +19,10 @@ inline void drawOverlay(QPainter &painter, const PatternState &state, const QRec
     painter.drawText(rect, Qt::AlignCenter, QStringLiteral("GrayValue:%1 (%2,%3) ").arg(value).arg(cursor.x()).arg(cursor.y()));
 }
 
-// One whole frame: base fill, the family, the information text.
-inline void renderFrame(QPainter &painter, PatternState &state, const QRect &rect, const QPoint &cursor)
+// One whole frame: base fill, the family, the information text. `picture`
+// is the decoded custom picture.
+inline void renderFrame(QPainter &painter, const PatternState &state, const QImage &picture, const QRect &rect,
+                        const QPoint &cursor)
 {
     painter.setBrush(grayAdjusted(state.solidColor, state.grayOffset));
     painter.setPen(Qt::NoPen);
@@ -30,7 +32,7 @@ inline void renderFrame(QPainter &painter, PatternState &state, const QRect &rec
     case GrayBars: reference::drawGrayBars(painter, state, rect); break;
     case ScanLines: reference::drawScanLines(painter, state, rect); break;
     case GrayBlocks: reference::drawGrayBlocks(painter, state, rect); break;
-    case Special: reference::drawSpecial(painter, state, rect); break;
+    case Special: reference::drawSpecial(painter, state, picture, rect); break;
     default: break;
     }
     if (state.infoVisible)

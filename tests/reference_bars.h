@@ -13,18 +13,15 @@
 
 namespace reference {
 
-inline void drawColorBars(QPainter &painter, PatternState &state, const QRect &rect)
+inline void drawColorBars(QPainter &painter, const PatternState &state, const QRect &rect)
 {
     const int columns = state.colorColumns;
     const int rows = state.colorRows;
     if (columns < 1 || rows < 1 || state.colorList.size() < qint64(columns) * rows)
         return;
-    if (state.autoCellSize) {
-        state.cellWidth = rect.width() / columns + (rect.width() % columns ? 1 : 0);
-        state.cellHeight = rect.height() / rows + (rect.height() % rows ? 1 : 0);
-    }
-    const int cw = state.cellWidth;
-    const int ch = state.cellHeight;
+    // Automatic cells: the window divided by the table, rounded up.
+    const int cw = state.autoCellSize ? rect.width() / columns + (rect.width() % columns ? 1 : 0) : state.cellWidth;
+    const int ch = state.autoCellSize ? rect.height() / rows + (rect.height() % rows ? 1 : 0) : state.cellHeight;
     if (cw < 1 || ch < 1)
         return;
     const int hRep = state.tileColorBars ? rect.width() / (columns * cw) + 1 : 1;

@@ -60,7 +60,7 @@ inline void drawGrayBlocks(QPainter &painter, const PatternState &state, const Q
     }
 }
 
-inline void drawSpecial(QPainter &painter, const PatternState &state, const QRect &rect)
+inline void drawSpecial(QPainter &painter, const PatternState &state, const QImage &picture, const QRect &rect)
 {
     const int W = rect.width();
     const int H = rect.height();
@@ -104,12 +104,12 @@ inline void drawSpecial(QPainter &painter, const PatternState &state, const QRec
         break;
     }
     case 3:
-        if (state.picture.isNull())
+        if (picture.isNull())
             break;
         if (state.pictureFit)
-            painter.drawImage(0, 0, state.picture.scaled(W, H, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+            painter.drawImage(0, 0, picture.scaled(W, H, Qt::IgnoreAspectRatio, Qt::FastTransformation));
         else
-            painter.drawImage(0, 0, state.picture);
+            painter.drawImage(0, 0, picture);
         break;
     default:
         break;

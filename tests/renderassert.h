@@ -1,9 +1,11 @@
 #ifndef RENDERASSERT_H
 #define RENDERASSERT_H
 
-// Pixel checks of the renderer: render a pattern state into an image the way
-// the window's backing store holds it, read pixels back, compare frames.
+// Pixel checks of the renderer: the pattern states the tests draw, frames
+// drawn by the program or by the step-by-step reference (reference.h), and
+// pixels read back and compared. Every frame a test draws is drawn by Frames.
 
+#include "reference.h"
 #include "render.h"
 
 #include <QImage>
@@ -12,12 +14,11 @@
 
 Q_DECLARE_METATYPE(PatternState)
 
-using FrameRenderer = void (*)(QPainter &, PatternState &, const QRect &, const QPoint &);
-
-// What the image holds where the renderer drew nothing (outside the window's
-// rectangle). No pattern uses it.
+// What the image holds where the renderer drew nothing. No pattern uses it.
 inline QRgb untouchedPixel() { return qRgba(1, 2, 3, 4); }
 inline QRgb gray(int level) { return qRgb(level, level, level); }
+
+// ---- Pattern states ----
 
 // A state of `mode` on the base colour `solidColor`, without the information text.
 inline PatternState patternState(int mode, const QColor &solidColor = Qt::black)
@@ -70,17 +71,101 @@ inline PatternState customBars(int width, int start, int spacing, int reverse = 
     return state;
 }
 
-// Renders `state` into an image of `size`. The window is the whole image
-// unless `window` says otherwise; beyond it the image shows what the renderer
-// drew past the window's edge.
-inline QImage renderPattern(PatternState &state, const QSize &size, const QPoint &cursor = QPoint(0, 0),
-                            FrameRenderer render = renderFrame, QRect window = QRect())
+// Yellow lines of `width` every `pitch` pixels on blue; `sets` has a bit per
+// set: horizontal, vertical, left-to-right, right-to-left.
+inline PatternState scanLines(int pitch, int width = 1, int sets = 0, int offset = 0, int direction = 1)
 {
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(untouchedPixel());
-    QPainter painter(&image);
-    render(painter, state, window.isNull() ? image.rect() : window, cursor);
-    return image;
+    PatternState state = patternState(ScanLines);
+    state.scanBackground = QColor(0, 0, 255);
+    state.scanLineColor = QColor(255, 255, 0);
+    state.scanPitch = pitch;
+    state.scanLineWidth = width;
+    state.scanOffset = offset;
+    state.scanDirection = direction;
+    state.scanHorizontal = sets & 1;
+    state.scanVertical = (sets >> 1) & 1;
+    state.scanDiagonalLR = (sets >> 2) & 1;
+    state.scanDiagonalRL = (sets >> 3) & 1;
+    return state;
+}
+
+// The eight fonts of the character test, as the window holds them.
+inline QList<QFont> characterTestFonts()
+{
+    QList<QFont> fonts;
+    for (const char *family : { "Times New Roman", "Arial", "Courier", "宋体" }) {
+        for (int weight : { -1, int(QFont::Bold) })
+            fonts.append(QFont(QString::fromUtf8(family), 4, weight));
+    }
+    return fonts;
+}
+
+// A gray-block chart or a special pattern of `type` on `base`, the clock at 12:34.567.
+inline PatternState family(int mode, int type, const QColor &base, bool labels = false)
+{
+    PatternState state = patternState(mode, base);
+    state.grayBlockType = state.specialType = type;
+    state.hideBlockText = !labels;
+    state.delayTime = QTime(0, 12, 34, 567);
+    return state;
+}
+
+// ---- Drawing frames ----
+
+// Where a frame is drawn: an image of `size` in `format` of which the window
+// covers `window` (the whole image when null).
+struct Target
+{
+    QSize size;
+    QRect window = {};
+    QImage::Format format = QImage::Format_ARGB32_Premultiplied;
+};
+Q_DECLARE_METATYPE(Target)
+
+inline QRect windowOf(const Target &target)
+{
+    return target.window.isNull() ? QRect(QPoint(0, 0), target.size) : target.window;
+}
+
+// Draws frames one after another as one window paints them, so that what the
+// renderer keeps from frame to frame carries over; or as the reference draws
+// them, keeping nothing. A picture set here is the decoded custom picture.
+class Frames
+{
+public:
+    void setPicture(const QImage &picture) { shownPicture = picture; }
+
+    QImage program(PatternState &state, const Target &target, const QPoint &cursor = QPoint(0, 0))
+    {
+        QImage image = blank(target);
+        QPainter painter(&image);
+        state.picture = shownPicture;
+        renderFrame(painter, state, windowOf(target), cursor);
+        return image;
+    }
+
+    QImage reference(const PatternState &state, const Target &target, const QPoint &cursor = QPoint(0, 0)) const
+    {
+        QImage image = blank(target);
+        QPainter painter(&image);
+        reference::renderFrame(painter, state, shownPicture, windowOf(target), cursor);
+        return image;
+    }
+
+private:
+    static QImage blank(const Target &target)
+    {
+        QImage image(target.size, target.format);
+        image.fill(untouchedPixel());
+        return image;
+    }
+    QImage shownPicture;
+};
+
+// A frame of the window `size` drawn by the program alone.
+inline QImage renderPattern(PatternState state, const QSize &size)
+{
+    return Frames().program(state, { size });
 }
 
 // `text` centred in `rect` on `background`, drawn the way the renderer draws
@@ -101,6 +186,8 @@ inline QImage textOn(const QSize &size, QRgb background, const QRect &rect, cons
     painter.drawText(rect, Qt::AlignCenter, text);
     return image;
 }
+
+// ---- Comparing ----
 
 // The first pixel of `area` with a channel farther than `tolerance` from `color`, in words; empty if none.
 inline QString firstPixelUnlike(const QImage &image, const QRect &area, QRgb color, int tolerance = 0)
@@ -124,13 +211,24 @@ inline QString firstDifferingPixel(const QImage &actual, const QImage &expected)
 {
     if (actual == expected)
         return QString();
-    if (actual.size() != expected.size())
-        return QStringLiteral("sizes differ");
+    if (actual.size() != expected.size() || actual.format() != expected.format())
+        return QStringLiteral("sizes or formats differ");
     for (int y = 0; y < actual.height(); ++y)
         for (int x = 0; x < actual.width(); ++x)
             if (actual.pixel(x, y) != expected.pixel(x, y))
                 return firstPixelUnlike(actual, QRect(x, y, 1, 1), expected.pixel(x, y));
     return QString();
+}
+
+// Draws `state` on `target` by the program, as the next frame of `frames`,
+// and by the reference; the first difference inside the window in words.
+inline QString differenceFromReference(Frames &frames, PatternState &state, const Target &target)
+{
+    const QPoint cursor(1234, 567);
+    const QRect window = windowOf(target);
+    const QImage actual = frames.program(state, target, cursor).copy(window);
+    const QString difference = firstDifferingPixel(actual, frames.reference(state, target, cursor).copy(window));
+    return difference.isEmpty() ? difference : QStringLiteral("in the window at (%1, %2): %3").arg(window.x()).arg(window.y()).arg(difference);
 }
 
 // Fails with the description unless it is empty.
@@ -176,8 +274,7 @@ inline void verifyPixelRow()
     QFETCH(QRect, area);
     QFETCH(QRgb, color);
     QFETCH(int, tolerance);
-    const QRect windowRect(QPoint(0, 0), window);
-    const QImage image = renderPattern(state, window + QSize(100, 50), QPoint(0, 0), renderFrame, windowRect);
+    const QImage image = Frames().program(state, { window + QSize(100, 50), QRect(QPoint(0, 0), window) });
     if (tolerance == somewhere)
         QVERIFY2(countPixels(image, area, color) > 0, "no pixel of the area has the colour");
     else

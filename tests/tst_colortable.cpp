@@ -75,9 +75,9 @@ private slots:
         QCOMPARE(answerer.warnings, warnings);
         QCOMPARE(spy.count(), 1);
         // The window receives the list through the string-based connection.
-        QCOMPARE(panel.pattern->colorList, sent);
-        QCOMPARE(QSize(panel.pattern->colorColumns, panel.pattern->colorRows), after);
-        QCOMPARE(panel.pattern->mode, int(ColorBars));
+        QCOMPARE(stateOf(*panel.pattern).colorList, sent);
+        QCOMPARE(QSize(stateOf(*panel.pattern).colorColumns, stateOf(*panel.pattern).colorRows), after);
+        QCOMPARE(stateOf(*panel.pattern).mode, int(ColorBars));
         QVERIFY(panel.ui->radioButton_manual->isEnabled());
     }
 
@@ -90,14 +90,14 @@ private slots:
         panel.ui->spinBox_barhei->setValue(45);
         panel.click("checkBox");
         const dialog *window = panel.pattern;
-        QCOMPARE((QVector<int>{ window->autoCellSize, window->cellWidth, window->cellHeight, window->tileColorBars }),
+        QCOMPARE((QVector<int>{ stateOf(*window).autoCellSize, stateOf(*window).cellWidth, stateOf(*window).cellHeight, stateOf(*window).tileColorBars }),
                  (QVector<int>{ false, 1080, 45, true }));
 
         panel.click("radioButton_auto");
         QVERIFY(!panel.ui->spinBox_barwid->isEnabled());
         QVERIFY(!panel.ui->checkBox->isEnabled());
         panel.click("pushButton_addcol");
-        QCOMPARE((QVector<int>{ window->autoCellSize, window->cellWidth, window->cellHeight, window->tileColorBars }),
+        QCOMPARE((QVector<int>{ stateOf(*window).autoCellSize, stateOf(*window).cellWidth, stateOf(*window).cellHeight, stateOf(*window).tileColorBars }),
                  (QVector<int>{ true, 0, 0, false }));
     }
 
@@ -113,7 +113,7 @@ private slots:
         QFETCH(QColor, answer);
         Panel panel(1);
         panel.click("pushButton_usual");
-        panel.pattern->mode = Solid;
+        editState(*panel.pattern).mode = Solid;
         QTableWidget *table = panel.ui->tableWidget;
         const QPoint centre = table->visualRect(table->model()->index(0, 2)).center();
         ModalAnswerer answerer(pickColor(answer));
@@ -123,9 +123,9 @@ private slots:
         QCOMPARE(answerer.answered, 1);
         const QColor cell = answer.isValid() ? answer : QColor(Qt::blue);
         QCOMPARE(table->item(0, 2)->data(Qt::BackgroundRole).value<QColor>(), cell);
-        QCOMPARE(panel.pattern->mode, answer.isValid() ? int(ColorBars) : int(Solid));
+        QCOMPARE(stateOf(*panel.pattern).mode, answer.isValid() ? int(ColorBars) : int(Solid));
         if (answer.isValid())
-            QCOMPARE(panel.pattern->colorList, (ColorList{ Qt::red, Qt::green, cell, Qt::white, Qt::cyan, Qt::magenta, Qt::yellow }));
+            QCOMPARE(stateOf(*panel.pattern).colorList, (ColorList{ Qt::red, Qt::green, cell, Qt::white, Qt::cyan, Qt::magenta, Qt::yellow }));
     }
 };
 

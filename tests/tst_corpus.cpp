@@ -1,12 +1,10 @@
 // Hundreds of broken pictures through the custom-picture path: no crash, no
 // hang, a message naming the file for every unreadable one, and the window's
 // other settings untouched.
-#include "dialog.h"
-#include "render.h"
+#include "windowstate.h"
 
 #include <QDir>
 #include <QElapsedTimer>
-#include <QPainter>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -70,9 +68,10 @@ void TestCorpus::everyBrokenPictureIsRefusedCleanly()
         QElapsedTimer clock;
         clock.start();
         window.setPicture(path, entry.fileName().contains("flip"));
-        QVERIFY2(clock.elapsed() < 3000, qPrintable(path));
+        // A hang guard, not a measure: a busy machine stays far below it.
+        QVERIFY2(clock.elapsed() < 20000, qPrintable(path));
 
-        if (window.picture.isNull()) {
+        if (pictureOf(window).isNull()) {
             ++refused;
             QVERIFY2(!window.pictureError().isEmpty(), qPrintable(path));
             QVERIFY2(window.pictureError().contains(entry.fileName()), qPrintable(window.pictureError()));
@@ -80,20 +79,17 @@ void TestCorpus::everyBrokenPictureIsRefusedCleanly()
         } else {
             ++shown;
             QVERIFY(window.pictureError().isEmpty());
-            QVERIFY(window.picture.width() <= 16384 && window.picture.height() <= 16384);
+            QVERIFY(pictureOf(window).width() <= 16384 && pictureOf(window).height() <= 16384);
         }
 
-        QImage frame(120, 90, QImage::Format_ARGB32_Premultiplied);
-        QPainter painter(&frame);
-        renderFrame(painter, window, frame.rect(), QPoint(0, 0));
-        painter.end();
-        if (window.picture.isNull())
-            QCOMPARE(QColor(frame.pixel(2, 2)), QColor(10, 20, 30));
+        const QImage frame = window.grab().toImage();
+        if (pictureOf(window).isNull())
+            QCOMPARE(frame.pixelColor(2, 2), QColor(10, 20, 30));
 
         QCOMPARE(window.geometry(), QRect(10, 20, 120, 90));
-        QCOMPARE(window.mode, int(Special));
-        QCOMPARE(window.specialType, 3);
-        QCOMPARE(window.solidColor, QColor(10, 20, 30));
+        QCOMPARE(stateOf(window).mode, int(Special));
+        QCOMPARE(stateOf(window).specialType, 3);
+        QCOMPARE(stateOf(window).solidColor, QColor(10, 20, 30));
     }
     qInfo("%d pictures refused, %d shown", refused, shown);
     QVERIFY(refused > 200);

@@ -1,14 +1,12 @@
 // Every control of the panel at its minimum and its maximum, every pattern
 // painted at the smallest and the largest window: no crash, no slow paint.
-#include "dialog.h"
+#include "windowstate.h"
 #include "mainwindow.h"
-#include "render.h"
 #include "startup.h"
 #include "ui_mainwindow.h"
 
 #include <QAbstractButton>
 #include <QElapsedTimer>
-#include <QPainter>
 #include <QSlider>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -18,11 +16,9 @@
 
 namespace {
 
-#if defined(__SANITIZE_ADDRESS__)
-constexpr qint64 SlowestPaintMs = 5000;   // the sanitizers slow painting several times
-#else
-constexpr qint64 SlowestPaintMs = 1000;
-#endif
+// A hang guard, not a measure (the benchmarks measure): a busy two-core
+// machine under the sanitizers stays far below it.
+constexpr qint64 SlowestPaintMs = 30000;
 
 struct Selection
 {
@@ -68,12 +64,10 @@ void TestExtreme::setAllValues(MainWindow &panel, bool maximum)
 
 void TestExtreme::paintAt(dialog *window, const QSize &size, const QString &what)
 {
-    QImage frame(size, QImage::Format_ARGB32_Premultiplied);
+    window->resize(size);
     QElapsedTimer clock;
     clock.start();
-    QPainter painter(&frame);
-    renderFrame(painter, *window, QRect(QPoint(0, 0), size), QPoint(1, 1));
-    painter.end();
+    window->grab();
     const qint64 elapsed = clock.elapsed();
     QVERIFY2(elapsed < SlowestPaintMs, qPrintable(QString("%1 at %2 × %3 took %4 ms")
                                                   .arg(what).arg(size.width()).arg(size.height()).arg(elapsed)));
@@ -98,9 +92,9 @@ void TestExtreme::everyPatternAtTheExtremes()
         ui->pushButton_addcol->click();
         ui->pushButton_addrow->click();
     }
-    QCOMPARE(window->colorList.size(), 10000);
+    QCOMPARE(stateOf(*window).colorList.size(), 10000);
     window->setPicture(picturePath, true);
-    QVERIFY(!window->picture.isNull());
+    QVERIFY(!pictureOf(*window).isNull());
     setAllValues(panel, maximum);
 
     const QList<Selection> selections = {

@@ -1,6 +1,6 @@
 // Mouse and keys on the test-pattern window: dragging, sizing, cursor shapes,
 // full screen, the font step, the context menu, Space and Right arrow.
-#include "dialog.h"
+#include "windowstate.h"
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
@@ -99,7 +99,7 @@ private slots:
         QSignalSpy moved(window, &dialog::xychange);
         QSignalSpy resized(window, &dialog::whchange);
         press(*window, pressAt);
-        QCOMPARE(window->fontIndex, stepsFont ? 1 : 0);
+        QCOMPARE(stateOf(*window).fontIndex, stepsFont ? 1 : 0);
         // Half way first: the second move must still count from the press.
         moveTo(*window, start + dragBy / 2, Qt::LeftButton);
         moveTo(*window, start + dragBy, Qt::LeftButton);
@@ -116,11 +116,11 @@ private slots:
     void clicksWalkTheFontsOnlyInTheCharacterTest()
     {
         click(*window, inside);
-        QCOMPARE(window->fontIndex, 0);
+        QCOMPARE(stateOf(*window).fontIndex, 0);
         enterFontTest(true);
         for (int i = 1; i <= 8; ++i) {
             click(*window, inside);
-            QCOMPARE(window->fontIndex, i % 8);
+            QCOMPARE(stateOf(*window).fontIndex, i % 8);
         }
     }
 
@@ -145,7 +145,7 @@ private slots:
         QTRY_VERIFY(!window->clickTimerForTest()->isActive());
         secondPress(*window, inside);
         moveTo(*window, window->mapToGlobal(inside) + QPoint(80, 60), Qt::LeftButton);
-        QCOMPARE(window->fontIndex, 2);
+        QCOMPARE(stateOf(*window).fontIndex, 2);
         QVERIFY(!window->isFullScreen());
         QCOMPARE(window->geometry(), startGeometry);
         QCOMPARE(moved.count(), 0);
@@ -154,13 +154,13 @@ private slots:
     void spaceTwiceAndRightArrowWithPitch21()
     {
         QTest::keyClick(window, Qt::Key_Space);
-        QCOMPARE(window->infoVisible, false);
+        QCOMPARE(stateOf(*window).infoVisible, false);
         QTest::keyClick(window, Qt::Key_Space);
-        QCOMPARE(window->infoVisible, true);
-        QCOMPARE(window->scanPitch, 21);
+        QCOMPARE(stateOf(*window).infoVisible, true);
+        QCOMPARE(stateOf(*window).scanPitch, 21);
         for (int i = 1; i <= 23; ++i) {
             QTest::keyClick(window, Qt::Key_Right);
-            QCOMPARE(window->scanOffset, i % 22);
+            QCOMPARE(stateOf(*window).scanOffset, i % 22);
         }
     }
 

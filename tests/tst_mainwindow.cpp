@@ -1,5 +1,6 @@
-// The control panel's construction, navigation, window buttons and card.
-#include "dialog.h"
+// The control panel's construction, navigation, window buttons, card and
+// the button groups whose auto ids its slots read.
+#include "windowstate.h"
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
@@ -25,6 +26,8 @@ private slots:
     void eitherCrossClosesBothWindows();
     void cardPainting_data();
     void cardPainting();
+    void buttonGroups_data();
+    void buttonGroups();
 
 private:
     static QPushButton *button(MainWindow &panel, const char *name)
@@ -124,8 +127,8 @@ void TestMainWindow::closeHidesAndShowShowsTheSameWindow()
     QCOMPARE(panel.testPatternWindow(), window);
     QTest::mouseClick(showButton, Qt::LeftButton);
     QVERIFY(window->isVisible());
-    QCOMPARE(window->solidColor, QColor(Qt::green));
-    QCOMPARE(window->mode, int(Solid));
+    QCOMPARE(stateOf(*window).solidColor, QColor(Qt::green));
+    QCOMPARE(stateOf(*window).mode, int(Solid));
     QCOMPARE(window->geometry(), QRect(40, 30, 300, 200));
 }
 
@@ -184,6 +187,41 @@ void TestMainWindow::cardPainting()
     QCOMPARE(actual.alpha(), expected.alpha());
     if (expected.alpha() > 0)
         QCOMPARE(actual.rgb(), expected.rgb());
+}
+
+void TestMainWindow::buttonGroups_data()
+{
+    QTest::addColumn<QString>("membersInIdOrder");
+    QTest::addColumn<int>("checkedId");
+    QTest::newRow("buttonGroup") << "pushButton_p2 pushButton_p4 pushButton_p3 pushButton_p0 pushButton_p5 pushButton_p1" << -5;
+    QTest::newRow("buttonGroup_10") << "pushButton_opendlg pushButton_closedlg" << -2;
+    QTest::newRow("buttonGroup_3") << "pushButton_white pushButton_yellow pushButton_red pushButton_green "
+                                      "pushButton_purple pushButton_blue pushButton_cyan pushButton_black" << -1;
+    QTest::newRow("buttonGroup_2") << "radioButton_manual radioButton_auto" << -3;
+    QTest::newRow("buttonGroup_4") << "pushButton_32 pushButton_64 pushButton_128 pushButton_256 pushButton_nolimit "
+                                      "pushButton_ball pushButton_col_graydient_gray" << -1;
+    QTest::newRow("buttonGroup_7") << "pushButton_up pushButton_down pushButton_left pushButton_right" << -1;
+    QTest::newRow("buttonGroup_5") << "checkBox_hor checkBox_ver checkBox_rl checkBox_lr" << -1;
+    QTest::newRow("buttonGroup_11") << "pushButton_fonttest pushButton_square" << -1;
+    QTest::newRow("buttonGroup_6") << "pushButton pushButton_2 pushButton_3" << -1;
+    QTest::newRow("buttonGroup_8") << "pushButton_fullscreenclock pushButton_singleclock pushButton_rectcircle "
+                                      "pushButton_rectcircle_2" << -1;
+    QTest::newRow("buttonGroup_9") << "checkBox_noscale checkBox_scale" << -2;
+}
+
+// Auto ids count down from -2 in the order the form adds the members.
+void TestMainWindow::buttonGroups()
+{
+    QFETCH(QString, membersInIdOrder);
+    MainWindow panel;
+    const QStringList members = membersInIdOrder.split(' ');
+    auto *group = panel.findChild<QButtonGroup *>(QTest::currentDataTag(), Qt::FindDirectChildrenOnly);
+    QVERIFY2(group, "not a child of the window");
+    QVERIFY(group->exclusive());
+    QCOMPARE(group->buttons().size(), members.size());
+    for (int i = 0; i < members.size(); ++i)
+        QCOMPARE(group->id(panel.findChild<QAbstractButton *>(members.at(i))), -2 - i);
+    QTEST(group->checkedId(), "checkedId");
 }
 
 QTEST_MAIN(TestMainWindow)

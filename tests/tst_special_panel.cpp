@@ -52,8 +52,8 @@ QColor shownAt(Panel &panel, int x, int y) { return panel.pattern->grab().toImag
 void clickEach(Panel &panel, const QStringList &names)
 {
     for (const QString &name : names) {
-        panel.pattern->mode = Solid;
-        panel.pattern->delayTime = QTime(0, 1);
+        editState(*panel.pattern).mode = Solid;
+        editState(*panel.pattern).delayTime = QTime(0, 1);
         panel.click(name);
     }
 }
@@ -85,9 +85,9 @@ private slots:
         QFETCH(bool, hide);
         Panel panel(4);
         clickEach(panel, clicks);
-        QCOMPARE(panel.pattern->mode, int(GrayBlocks));
-        QCOMPARE(panel.pattern->grayBlockType, type);
-        QCOMPARE(panel.pattern->hideBlockText, hide);
+        QCOMPARE(stateOf(*panel.pattern).mode, int(GrayBlocks));
+        QCOMPARE(stateOf(*panel.pattern).grayBlockType, type);
+        QCOMPARE(stateOf(*panel.pattern).hideBlockText, hide);
     }
 
     // The cabinet size shows with 箱体 alone, the picture controls with 自定义图片 alone.
@@ -112,9 +112,9 @@ private slots:
         QFETCH(int, type);
         Panel panel(5);
         clickEach(panel, clicks);
-        QCOMPARE(panel.pattern->mode, int(Special));
-        QCOMPARE(panel.pattern->specialType, type);
-        QCOMPARE(panel.pattern->delayTime, QTime(0, 0));
+        QCOMPARE(stateOf(*panel.pattern).mode, int(Special));
+        QCOMPARE(stateOf(*panel.pattern).specialType, type);
+        QCOMPARE(stateOf(*panel.pattern).delayTime, QTime(0, 0));
         for (const char *name : { "label_44", "label_45", "spinBox_timedelayw", "spinBox_timedelayh" })
             QVERIFY2(panel.find<QWidget>(name)->isVisible() == (type == 1), name);
         for (const char *name : { "pushButton_filepath", "label_filepath", "checkBox_scale", "checkBox_noscale" })
@@ -127,12 +127,12 @@ private slots:
         Panel panel(5);
         panel.click("pushButton_fullscreenclock");
         for (QSpinBox *box : { panel.ui->spinBox_timedelayw, panel.ui->spinBox_timedelayh }) {
-            QTRY_VERIFY(panel.pattern->delayTime > QTime(0, 0));
+            QTRY_VERIFY(stateOf(*panel.pattern).delayTime > QTime(0, 0));
             box->setValue(box == panel.ui->spinBox_timedelayw ? 500 : 300);
-            QCOMPARE(panel.pattern->delayTime, QTime(0, 0));
+            QCOMPARE(stateOf(*panel.pattern).delayTime, QTime(0, 0));
         }
-        QCOMPARE(panel.pattern->specialType, 0);
-        QCOMPARE(QSize(panel.pattern->cabinetWidth, panel.pattern->cabinetHeight), QSize(500, 300));
+        QCOMPARE(stateOf(*panel.pattern).specialType, 0);
+        QCOMPARE(QSize(stateOf(*panel.pattern).cabinetWidth, stateOf(*panel.pattern).cabinetHeight), QSize(500, 300));
     }
 
     void fitBeforeAnyFileDoesNothing()
@@ -141,8 +141,8 @@ private slots:
         panel.click("pushButton_rectcircle_2");
         panel.click("checkBox_scale");
         QVERIFY(panel.ui->checkBox_scale->isChecked());
-        QVERIFY(!panel.pattern->pictureFit);
-        QVERIFY(panel.pattern->picturePath.isEmpty());
+        QVERIFY(!stateOf(*panel.pattern).pictureFit);
+        QVERIFY(stateOf(*panel.pattern).picturePath.isEmpty());
     }
 
     void chosenPictureShownAndKeptOnCancel()
@@ -178,10 +178,10 @@ private slots:
                 QVERIFY2(filters.last().contains(QStringLiteral("*.") + QString::fromLatin1(format)), format.constData());
         }
         QCOMPARE(panel.ui->label_filepath->text(), path);
-        QCOMPARE(panel.pattern->picturePath, path);
+        QCOMPARE(stateOf(*panel.pattern).picturePath, path);
 
         panel.click("checkBox_scale"); // the fit box works on the kept picture
-        QVERIFY(panel.pattern->pictureFit);
+        QVERIFY(stateOf(*panel.pattern).pictureFit);
         QCOMPARE(shownAt(panel, 400, 400), pictureColor());
     }
 

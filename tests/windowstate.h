@@ -1,0 +1,14 @@
+#ifndef WINDOWSTATE_H
+#define WINDOWSTATE_H
+
+// How the tests reach into a test-pattern window: its pattern state, the
+// picture it decoded, and the few values a test sets to make a walk
+// repeatable. Every suite goes through these, so a change in how the window
+// holds its state is followed here alone.
+#include "dialog.h"
+
+inline const PatternState &stateOf(const dialog &window) { return window; }
+inline PatternState &editState(dialog &window) { return window; }
+inline QImage pictureOf(const dialog &window) { return window.picture; }
+
+#endif // WINDOWSTATE_H
