@@ -62,6 +62,8 @@ public:
     QTimer *delayTimerForTest() const { return delayTimer; }
     QTimer *clickTimerForTest() const { return clickTimer; }
     QMenu *contextMenuForTest() const { return contextMenu; }
+    PatternState &stateForTest() { return pattern; }
+    const QImage &pictureForTest() const { return renderer.picture(); }
 
     // Commands for named patterns, beyond what the panel offers.
     void setClockSource(int source);        // 0 time since chosen, 1 the computer's clock (UTC)

@@ -27,6 +27,9 @@ inline void renderFrame(QPainter &painter, const PatternState &state, const QIma
     painter.setBrush(grayAdjusted(state.solidColor, state.grayOffset));
     painter.setPen(Qt::NoPen);
     painter.drawRect(rect);
+    // The information text starts from a painter in its starting state,
+    // whatever the family drew before it, in the font the family left.
+    painter.save();
     switch (state.mode) {
     case ColorBars: reference::drawColorBars(painter, state, rect); break;
     case GrayBars: reference::drawGrayBars(painter, state, rect); break;
@@ -35,6 +38,9 @@ inline void renderFrame(QPainter &painter, const PatternState &state, const QIma
     case Special: reference::drawSpecial(painter, state, picture, rect); break;
     default: break;
     }
+    const QFont familyFont = painter.font();
+    painter.restore();
+    painter.setFont(familyFont);
     if (state.infoVisible)
         reference::drawOverlay(painter, state, rect, cursor);
 }

@@ -35,9 +35,9 @@ inline void drawScanLines(QPainter &painter, const PatternState &state, const QR
         return;
     }
     if (state.fontTest) {
-        if (state.fontIndex < 0 || state.fontIndex >= state.testFonts.size())
+        if (state.fontIndex < 0 || state.fontIndex >= characterTestFontCount)
             return;
-        QFont font = state.testFonts.at(state.fontIndex);
+        QFont font = characterTestFont(state.fontIndex);
         const QString family = QFontInfo(font).family();
         const QString prefix = state.fontIndex <= 5 ? QStringLiteral("Font Test:") : QStringLiteral("字符测试:");
         painter.setPen(Qt::white);

@@ -89,17 +89,6 @@ inline PatternState scanLines(int pitch, int width = 1, int sets = 0, int offset
     return state;
 }
 
-// The eight fonts of the character test, as the window holds them.
-inline QList<QFont> characterTestFonts()
-{
-    QList<QFont> fonts;
-    for (const char *family : { "Times New Roman", "Arial", "Courier", "宋体" }) {
-        for (int weight : { -1, int(QFont::Bold) })
-            fonts.append(QFont(QString::fromUtf8(family), 4, weight));
-    }
-    return fonts;
-}
-
 // A gray-block chart or a special pattern of `type` on `base`, the clock at 12:34.567.
 inline PatternState family(int mode, int type, const QColor &base, bool labels = false)
 {
@@ -133,14 +122,19 @@ inline QRect windowOf(const Target &target)
 class Frames
 {
 public:
-    void setPicture(const QImage &picture) { shownPicture = picture; }
+    void setPicture(const QImage &picture)
+    {
+        shownPicture = picture;
+        renderer.setPicture(picture);
+    }
 
-    QImage program(PatternState &state, const Target &target, const QPoint &cursor = QPoint(0, 0))
+    // Drawn by one renderer, as the window draws: a second frame of the same
+    // state comes from what the renderer kept.
+    QImage program(const PatternState &state, const Target &target, const QPoint &cursor = QPoint(0, 0))
     {
         QImage image = blank(target);
         QPainter painter(&image);
-        state.picture = shownPicture;
-        renderFrame(painter, state, windowOf(target), cursor);
+        renderer.render(painter, state, windowOf(target), cursor);
         return image;
     }
 
@@ -160,6 +154,7 @@ private:
         return image;
     }
     QImage shownPicture;
+    PatternRenderer renderer;
 };
 
 // A frame of the window `size` drawn by the program alone.

@@ -25,7 +25,7 @@ QImage rendered(const PatternState &state, const QSize &size = QSize(320, 200))
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::darkGray);
     QPainter painter(&image);
-    renderFrame(painter, copy, image.rect(), QPoint());
+    PatternRenderer().render(painter, copy, image.rect(), QPoint());
     return image;
 }
 

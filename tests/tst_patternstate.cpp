@@ -1,4 +1,5 @@
 // The test-pattern window's state, commands and timers.
+#include "render.h"
 #include "windowstate.h"
 
 #include <QMenu>
@@ -81,12 +82,10 @@ private slots:
 
     void testFonts()
     {
-        dialog window;
         const QStringList families = { "Times New Roman", "Times New Roman", "Arial", "Arial",
                                        "Courier", "Courier", "宋体", "宋体" };
-        QCOMPARE(stateOf(window).testFonts.size(), 8);
         for (int i = 0; i < 8; ++i) {
-            const QFont &font = stateOf(window).testFonts.at(i);
+            const QFont font = characterTestFont(i);
             QCOMPARE(font.family(), families.at(i));
             QCOMPARE(font.pointSize(), 4);
             QVERIFY(!font.italic());

@@ -92,7 +92,6 @@ void RenderTest::pixels_data()
 
     // The square (30, 40, 20, 10) wins over the character test, which wins over all four line sets.
     PatternState square = scanLines(4, 1, 15);
-    square.testFonts = QVector<QFont>(8, QFont(QStringLiteral("Arial"))).toList();
     square.fontTest = square.movingSquare = 1;
     square.squareX = 30;
     square.squareY = 40;
@@ -196,7 +195,7 @@ void RenderTest::drawsNothingOnStatesThePanelCannotMake_data()
         { "ramp with stop position 2", grayRamp(64, 2) },
         { "gray-block type 3", onBase(GrayBlocks, 3) },
         { "gray-block type -1", onBase(GrayBlocks, -1) },
-        { "special type 4", onBase(Special, 4) },
+        { "special type 5", onBase(Special, 5) },
         { "cabinet width 0", noCabinetWidth },
         { "cabinet height -5", negativeCabinetHeight },
         { "picture never loaded", onBase(Special, 3) },
@@ -430,7 +429,6 @@ void RenderTest::characterTestLinesSitOnTheirBaselines()
     QFETCH(int, fontIndex);
     QFETCH(QString, prefix);
     PatternState state = scanLines(20);
-    state.testFonts = characterTestFonts();
     state.fontTest = 1;
     state.fontIndex = fontIndex;
     const QImage image = renderPattern(state, QSize(600, 400));
@@ -441,7 +439,7 @@ void RenderTest::characterTestLinesSitOnTheirBaselines()
     painter.fillRect(0, 0, 600, 1, Qt::black);
     painter.fillRect(0, 0, 1, 400, Qt::black);
     painter.fillRect(0, 200, 600, 200, Qt::white);
-    QFont font = state.testFonts.at(fontIndex);
+    QFont font = characterTestFont(fontIndex);
     const QString text = prefix + QFontInfo(font).family() + " Size:";
     for (int i = 0; i < 10; ++i) {
         font.setPointSize(10 + 2 * i);

@@ -7,8 +7,8 @@
 // holds its state is followed here alone.
 #include "dialog.h"
 
-inline const PatternState &stateOf(const dialog &window) { return window; }
-inline PatternState &editState(dialog &window) { return window; }
-inline QImage pictureOf(const dialog &window) { return window.picture; }
+inline const PatternState &stateOf(const dialog &window) { return window.state(); }
+inline PatternState &editState(dialog &window) { return window.stateForTest(); }
+inline QImage pictureOf(const dialog &window) { return window.pictureForTest(); }
 
 #endif // WINDOWSTATE_H

@@ -14,7 +14,8 @@ void drawCustomBarRects(QPainter &painter, const PatternState &state, const QRec
     const int grayBarStart = state.grayBarStart;
     const int grayBarSpacing = state.grayBarSpacing;
     const bool descending = state.rampReverse != 0;
-    const int reach = state.rampRotate ? rect.height() : rect.width();
+    // Bars are laid out from the device origin; those past the window's far edge show nothing.
+    const int reach = state.rampRotate ? rect.y() + rect.height() : rect.x() + rect.width();
 
     qint64 level = descending ? 255 : grayBarStart;
     for (int k = 0; descending ? level >= grayBarStart : level <= 255; ++k) {
