@@ -222,14 +222,13 @@ void WallProfile::restorePlacement()
     const ProfileReader reader(*settings);
     const QRect current = window->geometry();
     int sides[] = { current.width(), current.height(), current.x(), current.y() };
-    bool given = false;
+    bool usable = false;
     for (int i = 0; i < 4; ++i) {
-        const QString key = QLatin1String(placementKeys[i].key);
         const auto *box = control<QSpinBox>(panel, placementKeys[i].spinBox);
-        given = reader.has(key) || given;
-        reader.number(key, box->minimum(), box->maximum(), &sides[i]);
+        usable = reader.number(QLatin1String(placementKeys[i].key), box->minimum(), box->maximum(), &sides[i])
+                 || usable;
     }
-    if (!given)
+    if (!usable)
         return;
     const QRect placement = ontoDesktop(QRect(sides[2], sides[3], sides[0], sides[1]));
     form->spinBox_width->setValue(placement.width());
@@ -247,9 +246,10 @@ void WallProfile::restoreColorTable()
     int columns = 0;
     int rows = 0;
     QVector<QColor> colors;
-    const bool sides = reader.number(tableColumnsKey, 1, largestTableSide, &columns)
-                       & reader.number(tableRowsKey, 1, largestTableSide, &rows);
-    if (!sides || !reader.colors(tableColorsKey, columns * rows, &colors))
+    // Both sides are read, so that both are reported when both are bad.
+    const bool columnsRead = reader.number(tableColumnsKey, 1, largestTableSide, &columns);
+    const bool rowsRead = reader.number(tableRowsKey, 1, largestTableSide, &rows);
+    if (!columnsRead || !rowsRead || !reader.colors(tableColorsKey, columns * rows, &colors))
         return;
     QTableWidget *table = form->tableWidget;
     table->clearContents();
