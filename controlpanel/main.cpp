@@ -4,6 +4,7 @@
 #include "patternspec.h"
 #include "startoptions.h"
 #include "startup.h"
+#include "wallprofile.h"
 
 #include <QApplication>
 #include <QTextStream>
@@ -82,6 +83,9 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     registerFontSubstitutions();
     MainWindow w;
+    // The remembered wall first, so that the command line overrides it and
+    // is remembered in turn.
+    new WallProfile(&w, line);
     w.show();
     applyCommandLine(w, line);
     return app.exec();

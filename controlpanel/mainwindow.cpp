@@ -114,3 +114,30 @@ void MainWindow::pickWellColor(QColor &picked, QPushButton *well, void (MainWind
     (this->*apply)();
     well->setStyleSheet(QStringLiteral("background-color: ") + color.name());
 }
+
+QColor MainWindow::wellColor(ColorWell well) const
+{
+    switch (well) {
+    case DarkWell: return pickedDarkColor;
+    case LightWell: return pickedLightColor;
+    case BackgroundWell: return pickedBackgroundColor;
+    case LineWell: return pickedLineColor;
+    }
+    return QColor();
+}
+
+void MainWindow::setWellColor(ColorWell well, const QColor &color)
+{
+    QColor *picked = &pickedDarkColor;
+    QPushButton *button = ui->pushButton_dark;
+    switch (well) {
+    case DarkWell: break;
+    case LightWell: picked = &pickedLightColor; button = ui->pushButton_shallow; break;
+    case BackgroundWell: picked = &pickedBackgroundColor; button = ui->pushButton_bgcol; break;
+    case LineWell: picked = &pickedLineColor; button = ui->pushButton_linecol; break;
+    }
+    if (*picked == color)
+        return; // keeps the well's style sheet from the form
+    *picked = color;
+    button->setStyleSheet(QStringLiteral("background-color: ") + color.name());
+}

@@ -24,6 +24,18 @@ public:
     Ui::MainWindow *form() const { return ui; }
     dialog *testPatternWindow() const { return patternWindow; }
 
+    // The colours picked in the four colour wells and the chosen picture,
+    // for what is remembered between runs. A colour set here shows in its
+    // well and reaches the window with the next command that uses it; a
+    // picture path is handed to the window as the file chooser hands it.
+    // Neither switches the pattern.
+    enum ColorWell { DarkWell, LightWell, BackgroundWell, LineWell };
+    QColor wellColor(ColorWell well) const;
+    void setWellColor(ColorWell well, const QColor &color);
+    QString picturePath() const { return chosenPicturePath; }
+    // Returns why the picture cannot be shown; empty when it can.
+    QString setPicturePath(const QString &path);
+
 signals:
     void sendcolorlist(QVector<QColor>, int, int);
 

@@ -115,6 +115,13 @@ void MainWindow::on_pushButton_filepath_clicked()
     if (path.isEmpty())
         return; // a cancelled chooser keeps the operator's last picture
 
+    const QString problem = setPicturePath(path);
+    if (!problem.isEmpty())
+        QMessageBox::warning(this, tr("WARNING"), problem);
+}
+
+QString MainWindow::setPicturePath(const QString &path)
+{
     chosenPicturePath = path;
     ui->label_filepath->setText(chosenPicturePath);
     const bool fit = ui->checkBox_scale->isChecked();
@@ -122,8 +129,7 @@ void MainWindow::on_pushButton_filepath_clicked()
 
     const QString problem = patternWindow->pictureError();
     ui->label_filepath->setToolTip(problem.isEmpty() ? chosenPicturePath : problem);
-    if (!problem.isEmpty())
-        QMessageBox::warning(this, tr("WARNING"), problem);
+    return problem;
 }
 
 void MainWindow::on_checkBox_scale_stateChanged()
