@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMetaType>
 #include <QPainter>
+#include <QResizeEvent>
 #include <QTimer>
 
 dialog::dialog(QWidget *parent)
@@ -52,6 +53,10 @@ dialog::dialog(QWidget *parent)
     connect(pictureSource, &PictureSource::changed, this, [this] {
         renderer.setPicture(pictureSource->image());
         update();
+        emit pictureDecoded(pictureSource->path(), pictureSource->error());
+    });
+    connect(pictureSource, &PictureSource::decodingStarted, this, [this] {
+        emit pictureDecoding(pictureSource->path());
     });
 }
 
@@ -153,13 +158,18 @@ void dialog::setPicture(const QString &path, bool fit)
 {
     pattern.picturePath = path;
     pattern.pictureFit = fit;
-    pictureSource->setPath(path);
+    pictureSource->show(path, PictureView{ fit, size() });
     update();
 }
 
 QString dialog::pictureError() const
 {
     return pictureSource->error();
+}
+
+bool dialog::isPictureDecoding() const
+{
+    return pictureSource->isDecoding();
 }
 
 void dialog::connectColorSource(QObject *panel)
@@ -292,4 +302,12 @@ void dialog::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     renderer.render(painter, pattern, QRect(0, 0, width(), height()), QCursor::pos());
+}
+
+// A picture decoded for the old size, reduced or cut to it, is decoded again
+// for the new one; meanwhile the old decode is drawn scaled or cut.
+void dialog::resizeEvent(QResizeEvent *event)
+{
+    pictureSource->setView(PictureView{ pattern.pictureFit, event->size() });
+    QWidget::resizeEvent(event);
 }

@@ -54,9 +54,18 @@ public:
     QTimer *clickTimerForTest() const { return clickTimer; }
     QMenu *contextMenuForTest() const { return contextMenu; }
 
+    // Whether the custom picture is being decoded now.
+    bool isPictureDecoding() const;
+
 signals:
     void xychange(int, int);
     void whchange(int, int);
+    // The custom picture at `path` is being decoded off the GUI thread; the
+    // window shows what it showed until pictureDecoded.
+    void pictureDecoding(const QString &path);
+    // The decode of `path` ended: the picture now shows, or `problem` says in
+    // plain words why it cannot, and the window keeps what it showed.
+    void pictureDecoded(const QString &path, const QString &problem);
 
 public slots:
     void getColorInfo(QVector<QColor> color, int column, int row);
@@ -77,6 +86,7 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     int drawSpeed();
