@@ -97,6 +97,9 @@ private:
     void initScanSpecialState();
     void sendScanLinesInfo();
     void pickWellColor(QColor &picked, QPushButton *well, void (MainWindow::*apply)());
+    void showChosenPicture();
+    void pictureDecodeStarted(const QString &path);
+    void pictureDecodeEnded(const QString &path, const QString &problem);
 
     Ui::MainWindow *ui = nullptr;
     dialog *patternWindow = nullptr;
@@ -112,6 +115,9 @@ private:
     int pressLocalX = -1;
     int pressLocalY = -1;
     QString chosenPicturePath;
+    // The operator waits for the decode just started by a choice of theirs;
+    // only its failure is worth a message box, not that of a reload.
+    bool pictureAwaited = false;
 };
 
 #endif // MAINWINDOW_H

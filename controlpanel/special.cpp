@@ -5,6 +5,7 @@
 #include "dialog.h"
 
 #include <QDebug>
+#include <QDir>
 #include <QFileDialog>
 #include <QImageReader>
 #include <QMessageBox>
@@ -81,6 +82,8 @@ void MainWindow::wireScanSpecial()
     connect(ui->spinBox_timedelayh, SIGNAL(valueChanged(int)), this, SLOT(setSpecialTest()));
     connect(ui->spinBox_timedelayw, SIGNAL(valueChanged(int)), this, SLOT(setSpecialTest()));
     connect(ui->checkBox_hidefont, SIGNAL(clicked(bool)), this, SLOT(setcontrasttest()));
+    connect(patternWindow, &dialog::pictureDecoding, this, &MainWindow::pictureDecodeStarted);
+    connect(patternWindow, &dialog::pictureDecoded, this, &MainWindow::pictureDecodeEnded);
 }
 
 void MainWindow::initScanSpecialState()
@@ -117,18 +120,35 @@ void MainWindow::on_pushButton_filepath_clicked()
 
     chosenPicturePath = path;
     ui->label_filepath->setText(chosenPicturePath);
-    const bool fit = ui->checkBox_scale->isChecked();
-    patternWindow->setPicture(chosenPicturePath, fit);
-
-    const QString problem = patternWindow->pictureError();
-    ui->label_filepath->setToolTip(problem.isEmpty() ? chosenPicturePath : problem);
-    if (!problem.isEmpty())
-        QMessageBox::warning(this, tr("WARNING"), problem);
+    showChosenPicture();
 }
 
 void MainWindow::on_checkBox_scale_stateChanged()
 {
     if (chosenPicturePath.isEmpty())
         return;
+    showChosenPicture();
+}
+
+// The picture decodes in the background; whether it shows or why it cannot
+// comes back through pictureDecodeEnded.
+void MainWindow::showChosenPicture()
+{
     patternWindow->setPicture(chosenPicturePath, ui->checkBox_scale->isChecked());
+    if (patternWindow->isPictureDecoding())
+        pictureAwaited = true;
+}
+
+void MainWindow::pictureDecodeStarted(const QString &path)
+{
+    ui->label_filepath->setToolTip(tr("Decoding %1 …").arg(QDir::toNativeSeparators(path)));
+}
+
+void MainWindow::pictureDecodeEnded(const QString &path, const QString &problem)
+{
+    ui->label_filepath->setToolTip(problem.isEmpty() ? path : problem);
+    const bool awaited = pictureAwaited;
+    pictureAwaited = false;
+    if (awaited && !problem.isEmpty())
+        QMessageBox::warning(this, tr("WARNING"), problem);
 }
