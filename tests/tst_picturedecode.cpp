@@ -42,8 +42,7 @@ qint64 peakResidentKb()
 {
     QFile status(QStringLiteral("/proc/self/status"));
     status.open(QIODevice::ReadOnly);
-    const QString text = QString::fromLatin1(status.readAll());
-    return QRegularExpression(QStringLiteral("VmHWM:\\s*(\\d+)")).match(text).captured(1).toLongLong();
+    return QRegularExpression(QStringLiteral("VmHWM:\\s*(\\d+)")).match(QString::fromLatin1(status.readAll())).captured(1).toLongLong();
 }
 
 // A shown test-pattern window on the custom picture, its text hidden.
@@ -60,21 +59,10 @@ struct PictureWindow
         window.setMode(Special);
         QTest::keyClick(&window, Qt::Key_Space);
     }
-    bool show(const QString &path, bool fit)
-    {
-        window.setPicture(path, fit);
-        return decoded.wait(60000);
-    }
+    bool show(const QString &path, bool fit) { return window.setPicture(path, fit), decoded.wait(60000); }
     QImage shown() { return window.grab().toImage().convertToFormat(QImage::Format_RGB32); }
     QColor shownAt(int x, int y) { return shown().pixelColor(x, y); }
 };
-
-// Lets every decode end and its result, dropped or not, reach the window.
-void settle()
-{
-    QThreadPool::globalInstance()->waitForDone(60000);
-    QTest::qWait(50);
-}
 
 } // namespace
 
@@ -86,11 +74,12 @@ private slots:
     void initTestCase()
     {
         QVERIFY(QProcess::execute(QStringLiteral("python3"), { QStringLiteral("-c"), QString::fromLatin1(hugePngScript), huge() }) == 0);
-        QImage red(40, 30, QImage::Format_RGB32), blue = red;
-        red.fill(Qt::red);
-        blue.fill(Qt::blue);
-        QVERIFY(red.save(files.filePath(QStringLiteral("red.png"))) && blue.save(files.filePath(QStringLiteral("blue.png"))));
-        QFile broken(files.filePath(QStringLiteral("broken.png")));
+        for (const QColor &colour : { QColor(Qt::red), QColor(Qt::blue) }) {
+            QImage image(40, 30, QImage::Format_RGB32);
+            image.fill(colour);
+            QVERIFY(image.save(file(colour == Qt::red ? "red.png" : "blue.png")));
+        }
+        QFile broken(file("broken.png"));
         QVERIFY(broken.open(QIODevice::WriteOnly) && broken.write("not a picture\n") > 0);
     }
 
@@ -100,8 +89,7 @@ private slots:
     {
         PictureWindow w(QSize(1920, 1080));
         QElapsedTimer clock;
-        qint64 last = 0, worstGap = 0;
-        int ticks = 0;
+        qint64 last = 0, worstGap = 0, ticks = 0;
         QTimer tick;
         connect(&tick, &QTimer::timeout, this, [&] { ++ticks; worstGap = qMax(worstGap, clock.elapsed() - last); last = clock.elapsed(); });
         clock.start();
@@ -136,12 +124,13 @@ private slots:
         QFETCH(bool, fit);
         QFETCH(QString, problem);
         QFETCH(QColor, shown);
-        PictureWindow w(QSize(400, 300));
+        PictureWindow w({ 400, 300 });
         QVERIFY(w.show(file("red.png"), fit));
         w.decoded.clear();
         for (const QString &path : choices)
             w.window.setPicture(path, fit);
-        settle();
+        QThreadPool::globalInstance()->waitForDone(60000); // every result, dropped or not, is in
+        QTest::qWait(50);
         QCOMPARE(w.decoded.size(), 1);
         QCOMPARE(w.decoded.first().at(0).toString(), choices.last());
         const QString message = w.decoded.first().at(1).toString();
@@ -167,8 +156,7 @@ private slots:
         });
         answer.start(5);
         panel.form()->pushButton_filepath->click();
-        QVERIFY2(panel.form()->label_filepath->toolTip().startsWith(QStringLiteral("Decoding")), qPrintable(panel.form()->label_filepath->toolTip()));
-        QCOMPARE(boxes.size(), 0);
+        QVERIFY(panel.form()->label_filepath->toolTip().startsWith(QStringLiteral("Decoding")) && boxes.isEmpty());
         QTRY_COMPARE_WITH_TIMEOUT(boxes.size(), 1, 30000);
         QVERIFY(boxes.first().contains(QDir::toNativeSeparators(file("broken.png"))));
         QCOMPARE(panel.form()->label_filepath->toolTip(), boxes.first());
@@ -180,7 +168,7 @@ private slots:
         QTest::addColumn<QString>("format");
         QTest::addColumn<bool>("fit");
         QTest::addColumn<QSize>("window"); // resized to after the first decode
-        const QSize same(400, 300);
+        const QSize same(400, 300); // the window's first size
         QTest::newRow("smaller, fit") << QSize(200, 150) << "png" << true << same;
         QTest::newRow("smaller, own size, window grows") << QSize(200, 150) << "png" << false << QSize(500, 400);
         QTest::newRow("equal, fit") << QSize(400, 300) << "png" << true << same;
@@ -201,7 +189,7 @@ private slots:
         QFETCH(QString, format);
         QFETCH(bool, fit);
         QFETCH(QSize, window);
-        const QString path = file(QStringLiteral("picture.") + format);
+        const QString path = file("picture." + format);
         QVERIFY(busyPicture(pictureSize).save(path));
         PictureWindow w(QSize(400, 300));
         QVERIFY(w.show(path, fit));
@@ -222,7 +210,6 @@ private slots:
 
 private:
     QString file(const QString &name) const { return files.filePath(name); }
-    QString file(const char *name) const { return file(QString::fromLatin1(name)); }
     QString huge() const { return file("huge 16000.png"); }
 
     QTemporaryDir files;
