@@ -33,8 +33,8 @@ public:
     QColor wellColor(ColorWell well) const;
     void setWellColor(ColorWell well, const QColor &color);
     QString picturePath() const { return chosenPicturePath; }
-    // Returns why the picture cannot be shown; empty when it can.
-    QString setPicturePath(const QString &path);
+    // Shows the picture as the file chooser does; it decodes in the background.
+    void setPicturePath(const QString &path);
 
 signals:
     void sendcolorlist(QVector<QColor>, int, int);
@@ -109,6 +109,9 @@ private:
     void initScanSpecialState();
     void sendScanLinesInfo();
     void pickWellColor(QColor &picked, QPushButton *well, void (MainWindow::*apply)());
+    void showChosenPicture();
+    void pictureDecodeStarted(const QString &path);
+    void pictureDecodeEnded(const QString &path, const QString &problem);
 
     Ui::MainWindow *ui = nullptr;
     dialog *patternWindow = nullptr;
@@ -124,6 +127,9 @@ private:
     int pressLocalX = -1;
     int pressLocalY = -1;
     QString chosenPicturePath;
+    // The operator waits for the decode just started by a choice of theirs;
+    // only its failure is worth a message box, not that of a reload.
+    bool pictureAwaited = false;
 };
 
 #endif // MAINWINDOW_H

@@ -3,8 +3,10 @@
 #include "ui_mainwindow.h"
 
 #include "dialog.h"
+#include "picture.h"
 
 #include <QDebug>
+#include <QDir>
 #include <QFileDialog>
 #include <QImageReader>
 #include <QMessageBox>
@@ -81,6 +83,9 @@ void MainWindow::wireScanSpecial()
     connect(ui->spinBox_timedelayh, SIGNAL(valueChanged(int)), this, SLOT(setSpecialTest()));
     connect(ui->spinBox_timedelayw, SIGNAL(valueChanged(int)), this, SLOT(setSpecialTest()));
     connect(ui->checkBox_hidefont, SIGNAL(clicked(bool)), this, SLOT(setcontrasttest()));
+    const PictureSource *pictures = patternWindow->pictures();
+    connect(pictures, &PictureSource::decodingStarted, this, [this, pictures] { pictureDecodeStarted(pictures->path()); });
+    connect(pictures, &PictureSource::changed, this, [this, pictures] { pictureDecodeEnded(pictures->path(), pictures->error()); });
 }
 
 void MainWindow::initScanSpecialState()
@@ -115,26 +120,42 @@ void MainWindow::on_pushButton_filepath_clicked()
     if (path.isEmpty())
         return; // a cancelled chooser keeps the operator's last picture
 
-    const QString problem = setPicturePath(path);
-    if (!problem.isEmpty())
-        QMessageBox::warning(this, tr("WARNING"), problem);
+    setPicturePath(path);
 }
 
-QString MainWindow::setPicturePath(const QString &path)
+void MainWindow::setPicturePath(const QString &path)
 {
     chosenPicturePath = path;
     ui->label_filepath->setText(chosenPicturePath);
-    const bool fit = ui->checkBox_scale->isChecked();
-    patternWindow->setPicture(chosenPicturePath, fit);
-
-    const QString problem = patternWindow->pictureError();
-    ui->label_filepath->setToolTip(problem.isEmpty() ? chosenPicturePath : problem);
-    return problem;
+    showChosenPicture();
 }
 
 void MainWindow::on_checkBox_scale_stateChanged()
 {
     if (chosenPicturePath.isEmpty())
         return;
+    showChosenPicture();
+}
+
+// The picture decodes in the background; whether it shows or why it cannot
+// comes back through pictureDecodeEnded.
+void MainWindow::showChosenPicture()
+{
     patternWindow->setPicture(chosenPicturePath, ui->checkBox_scale->isChecked());
+    if (patternWindow->isPictureDecoding())
+        pictureAwaited = true;
+}
+
+void MainWindow::pictureDecodeStarted(const QString &path)
+{
+    ui->label_filepath->setToolTip(tr("Decoding %1 …").arg(QDir::toNativeSeparators(path)));
+}
+
+void MainWindow::pictureDecodeEnded(const QString &path, const QString &problem)
+{
+    ui->label_filepath->setToolTip(problem.isEmpty() ? path : problem);
+    const bool awaited = pictureAwaited;
+    pictureAwaited = false;
+    if (awaited && !problem.isEmpty())
+        QMessageBox::warning(this, tr("WARNING"), problem);
 }

@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMetaType>
 #include <QPainter>
+#include <QResizeEvent>
 #include <QTimer>
 
 dialog::dialog(QWidget *parent)
@@ -154,7 +155,7 @@ void dialog::setPicture(const QString &path, bool fit)
 {
     pattern.picturePath = path;
     pattern.pictureFit = fit;
-    pictureSource->setPath(path);
+    pictureSource->show(path, PictureView{ fit, size() });
     update();
 }
 
@@ -190,6 +191,11 @@ void dialog::advanceAnimations(qint64 fromMs, qint64 toMs)
         pattern.delayTime = QTime(0, 0, 0, 0).addMSecs(int(toMs % (24LL * 3600 * 1000)));
     }
     update();
+}
+
+bool dialog::isPictureDecoding() const
+{
+    return pictureSource->isDecoding();
 }
 
 void dialog::connectColorSource(QObject *panel)
@@ -355,4 +361,12 @@ int dialog::scanInterval() const
 int dialog::graySweepInterval() const
 {
     return autoGrayTimer->isActive() ? autoGrayTimer->interval() : 0;
+}
+
+// A picture decoded for the old size, reduced or cut to it, is decoded again
+// for the new one; meanwhile the old decode is drawn scaled or cut.
+void dialog::resizeEvent(QResizeEvent *event)
+{
+    pictureSource->setView(PictureView{ pattern.pictureFit, event->size() });
+    QWidget::resizeEvent(event);
 }

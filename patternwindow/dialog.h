@@ -72,6 +72,11 @@ public:
     int scanInterval() const;
     int graySweepInterval() const;
 
+    // Whether the custom picture is being decoded now.
+    bool isPictureDecoding() const;
+    // The custom picture's source: it tells when a decode starts and ends.
+    const PictureSource *pictures() const { return pictureSource; }
+
 signals:
     void xychange(int, int);
     void whchange(int, int);
@@ -95,6 +100,7 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     int drawSpeed();

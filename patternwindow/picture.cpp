@@ -5,7 +5,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
+#include <QFutureWatcher>
 #include <QImageReader>
+#include <QtConcurrent>
 
 namespace {
 
@@ -70,9 +72,74 @@ bool jpegFileHasEnd(const QString &path)
     return file.open(QIODevice::ReadOnly) && jpegHasEnd(file.readAll());
 }
 
+
+// A file whose reads fail once `cancelled` is set, so that a decode nobody
+// waits for any more ends at the reader's next read instead of running on.
+class CancellableFile : public QFile
+{
+public:
+    CancellableFile(const QString &name, const std::atomic_bool *cancelled)
+        : QFile(name)
+        , cancelled(cancelled)
+    {
+    }
+
+protected:
+    qint64 readData(char *data, qint64 maxSize) override
+    {
+        if (cancelled && cancelled->load())
+            return -1;
+        return QFile::readData(data, maxSize);
+    }
+
+private:
+    const std::atomic_bool *cancelled;
+};
+
+// The part of a picture of `source` pixels that `view` shows, and the size it
+// is decoded to: a null clip and size mean the whole picture at its own size.
+// A fitted picture up to twice the window's size on each side is decoded
+// whole and scaled when drawn, nearest pixel; a larger one is decoded
+// straight to the window's size, which the PNG and JPEG readers do while
+// decoding, without holding the picture whole.
+struct DecodePlan
+{
+    QSize scaledSize;
+    QRect clipRect;
+
+    bool operator==(const DecodePlan &other) const { return scaledSize == other.scaledSize && clipRect == other.clipRect; }
+};
+
+DecodePlan decodePlan(const QSize &source, const PictureView &view)
+{
+    DecodePlan plan;
+    if (view.window.isEmpty())
+        return plan;
+    if (view.fit) {
+        if (source.width() > 2 * view.window.width() || source.height() > 2 * view.window.height())
+            plan.scaledSize = view.window;
+    } else {
+        const QRect covered = QRect(QPoint(0, 0), source) & QRect(QPoint(0, 0), view.window);
+        if (covered.size() != source)
+            plan.clipRect = covered;
+    }
+    return plan;
+}
+
+QString tooLargeMessage(const QString &path, const QSize &size, const char *why, qint64 limit)
+{
+    return QCoreApplication::translate("MainWindow", why)
+        .arg(QDir::toNativeSeparators(path)).arg(size.width()).arg(size.height()).arg(limit);
+}
+
 } // namespace
 
 PictureLoad loadPicture(const QString &path)
+{
+    return loadPicture(path, PictureView());
+}
+
+PictureLoad loadPicture(const QString &path, const PictureView &view, const std::atomic_bool *cancelled)
 {
     PictureLoad result;
     const QFileInfo info(path);
@@ -93,7 +160,12 @@ PictureLoad loadPicture(const QString &path)
         return result;
     }
 
-    QImageReader reader(path);
+    CancellableFile file(path, cancelled);
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.error = cannotShow(path, readerProblem(QImageReader::DeviceError));
+        return result;
+    }
+    QImageReader reader(&file);
     reader.setDecideFormatFromContent(true);
     if (!reader.canRead()) {
         result.error = cannotShow(path, readerProblem(reader.error()));
@@ -101,9 +173,16 @@ PictureLoad loadPicture(const QString &path)
     }
     const QByteArray format = reader.format();
     const QSize size = reader.size();
+    result.sourceSize = size;
     if (size.width() > MaxPictureSide || size.height() > MaxPictureSide) {
-        result.error = QCoreApplication::translate("MainWindow", "Cannot show %1: the picture is %2 × %3 pixels, larger than %4 pixels on a side.")
-                           .arg(QDir::toNativeSeparators(path)).arg(size.width()).arg(size.height()).arg(MaxPictureSide);
+        result.error = tooLargeMessage(path, size, QT_TRANSLATE_NOOP("MainWindow", "Cannot show %1: the picture is %2 × %3 pixels, larger than %4 pixels on a side."),
+                                       MaxPictureSide);
+        return result;
+    }
+    const bool wholeAtOwnSize = view.window.isValid() && !view.fit && !reader.supportsOption(QImageIOHandler::ClipRect);
+    if (wholeAtOwnSize && qint64(size.width()) * size.height() > MaxWholePictureArea) {
+        result.error = tooLargeMessage(path, size, QT_TRANSLATE_NOOP("MainWindow", "Cannot show %1: the picture is %2 × %3 pixels, more than %4 pixels to decode at its own size; choose \"适应画面\" to show it fitted to the window."),
+                                       MaxWholePictureArea);
         return result;
     }
     if (format == "jpeg" && !jpegFileHasEnd(path)) {
@@ -111,6 +190,13 @@ PictureLoad loadPicture(const QString &path)
         return result;
     }
 
+    const DecodePlan plan = decodePlan(size, view);
+    if (plan.scaledSize.isValid())
+        reader.setScaledSize(plan.scaledSize);
+    // A reader that cannot clip decodes the whole picture; QImageReader then
+    // keeps a copy of the clipped part and frees the whole at once.
+    if (plan.clipRect.isValid())
+        reader.setClipRect(plan.clipRect);
     QImage image;
     if (!reader.read(&image) || image.isNull()) {
         result.error = cannotShow(path, readerProblem(reader.error()));
@@ -130,34 +216,121 @@ PictureSource::PictureSource(QObject *parent)
     connect(watcher, &QFileSystemWatcher::fileChanged, this, &PictureSource::reload);
 }
 
+// The running decode, if any, ends early; its result is dropped.
+PictureSource::~PictureSource()
+{
+    cancelRunning();
+}
+
 void PictureSource::setPath(const QString &newPath)
 {
-    const bool samePath = newPath == path;
-    if (samePath && problem.isEmpty() && QFileInfo(path).lastModified() == modified)
+    show(newPath, view);
+}
+
+void PictureSource::show(const QString &newPath, const PictureView &newView)
+{
+    if (newPath != shownPath) {
+        view = newView;
+        watch(newPath);
+        sourceSize = QSize();
+        if (shownPath.isEmpty()) {
+            cancelRunning();
+            decoded = QImage();
+            problem.clear();
+            emit changed();
+        } else {
+            decode();
+        }
         return;
-    if (!samePath) {
-        if (!watcher->files().isEmpty())
-            watcher->removePaths(watcher->files());
-        path = newPath;
-        if (!path.isEmpty())
-            watcher->addPath(path);
     }
-    reload();
+    if (shownPath.isEmpty()) {
+        view = newView;
+        return;
+    }
+    const bool retry = !decoding && (!problem.isEmpty() || QFileInfo(shownPath).lastModified() != modified);
+    const bool otherPixels = needsDecodeFor(newView);
+    view = newView;
+    if (retry || otherPixels)
+        decode();
+}
+
+void PictureSource::setView(const PictureView &newView)
+{
+    const bool otherPixels = !shownPath.isEmpty() && needsDecodeFor(newView);
+    view = newView;
+    if (otherPixels)
+        decode();
+}
+
+// While a decode runs, any other view starts it again; once the picture's
+// size is known, only a view that needs other pixels decodes again.
+bool PictureSource::needsDecodeFor(const PictureView &newView) const
+{
+    if (decoding)
+        return newView != decodedView;
+    if (!sourceSize.isValid())
+        return false;
+    return !(decodePlan(sourceSize, decodedView) == decodePlan(sourceSize, newView));
+}
+
+void PictureSource::watch(const QString &newPath)
+{
+    if (!watcher->files().isEmpty())
+        watcher->removePaths(watcher->files());
+    shownPath = newPath;
+    if (!shownPath.isEmpty())
+        watcher->addPath(shownPath);
 }
 
 void PictureSource::reload()
 {
-    if (path.isEmpty()) {
-        decoded = QImage();
-        problem.clear();
-    } else {
-        modified = QFileInfo(path).lastModified();
-        const PictureLoad load = loadPicture(path);
+    if (!shownPath.isEmpty())
+        decode();
+}
+
+void PictureSource::cancelRunning()
+{
+    ++generation;
+    decoding = false;
+    if (stopRunning)
+        stopRunning->store(true);
+    stopRunning.reset();
+}
+
+// The decode runs on the thread pool and touches nothing of this object; its
+// result comes back through the watcher, queued to this object's thread.
+void PictureSource::decode()
+{
+    cancelRunning();
+    const quint64 ticket = generation;
+    auto stop = std::make_shared<std::atomic_bool>(false);
+    stopRunning = stop;
+    decoding = true;
+    decodedView = view;
+    modified = QFileInfo(shownPath).lastModified();
+
+    auto *result = new QFutureWatcher<PictureLoad>(this);
+    connect(result, &QFutureWatcher<PictureLoad>::finished, this, [this, result, ticket] {
+        result->deleteLater();
+        if (ticket == generation)
+            finish(result->result());
+    });
+    const QString file = shownPath;
+    const PictureView wanted = view;
+    result->setFuture(QtConcurrent::run([file, wanted, stop] { return loadPicture(file, wanted, stop.get()); }));
+    emit decodingStarted();
+}
+
+void PictureSource::finish(const PictureLoad &load)
+{
+    decoding = false;
+    stopRunning.reset();
+    sourceSize = load.sourceSize;
+    problem = load.error;
+    if (problem.isEmpty())
         decoded = load.image;
-        problem = load.error;
-        // An editor that replaces the file drops it from the watch list.
-        if (!watcher->files().contains(path) && QFileInfo::exists(path))
-            watcher->addPath(path);
-    }
+    // An editor that replaces the file drops it from the watch list.
+    if (!watcher->files().contains(shownPath) && QFileInfo::exists(shownPath))
+        watcher->addPath(shownPath);
     emit changed();
 }

@@ -4,7 +4,6 @@
 #include "windowstate.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -65,26 +64,21 @@ void TestCorpus::everyBrokenPictureIsRefusedCleanly()
     int shown = 0;
     for (const QFileInfo &entry : entries) {
         const QString path = entry.absoluteFilePath();
-        QElapsedTimer clock;
-        clock.start();
         window.setPicture(path, entry.fileName().contains("flip"));
         // A hang guard, not a measure: a busy machine stays far below it.
-        QVERIFY2(clock.elapsed() < 20000, qPrintable(path));
+        QTRY_VERIFY_WITH_TIMEOUT(!window.isPictureDecoding(), 20000);
 
-        if (pictureOf(window).isNull()) {
+        // A refused picture leaves the window showing what it showed.
+        if (!window.pictureError().isEmpty()) {
             ++refused;
-            QVERIFY2(!window.pictureError().isEmpty(), qPrintable(path));
             QVERIFY2(window.pictureError().contains(entry.fileName()), qPrintable(window.pictureError()));
             QVERIFY2(!entry.fileName().startsWith("valid "), qPrintable(path));
         } else {
             ++shown;
-            QVERIFY(window.pictureError().isEmpty());
+            QVERIFY(!pictureOf(window).isNull());
             QVERIFY(pictureOf(window).width() <= 16384 && pictureOf(window).height() <= 16384);
         }
-
-        const QImage frame = window.grab().toImage();
-        if (pictureOf(window).isNull())
-            QCOMPARE(frame.pixelColor(2, 2), QColor(10, 20, 30));
+        window.grab();
 
         QCOMPARE(window.geometry(), QRect(10, 20, 120, 90));
         QCOMPARE(stateOf(window).mode, int(Special));

@@ -94,7 +94,7 @@ void TestExtreme::everyPatternAtTheExtremes()
     }
     QCOMPARE(stateOf(*window).colorList.size(), 10000);
     window->setPicture(picturePath, true);
-    QVERIFY(!pictureOf(*window).isNull());
+    QTRY_VERIFY(!pictureOf(*window).isNull());
     setAllValues(panel, maximum);
 
     const QList<Selection> selections = {
