@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QTextStream>
 
+#include <malloc.h>
 #include <memory>
 
 namespace {
@@ -48,6 +49,12 @@ int runExport(int argc, char **argv, const CommandLine &line)
 
 int main(int argc, char *argv[])
 {
+    // Pictures and frames of a 4K wall are tens of megabytes each. glibc
+    // raises its mmap threshold after the first such block is freed and then
+    // keeps the later ones in its heap, so a picture decoded again for a new
+    // window size would leave its predecessors' memory resident; a fixed
+    // threshold hands every large block back to the system when it is freed.
+    mallopt(M_MMAP_THRESHOLD, 4 * 1024 * 1024);
     QCoreApplication::setApplicationName(QStringLiteral("walltest"));
     QCoreApplication::setApplicationVersion(QStringLiteral(WALLTEST_VERSION));
     useDevicePixels();

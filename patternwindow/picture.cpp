@@ -213,6 +213,7 @@ PictureSource::PictureSource(QObject *parent)
     : QObject(parent)
     , watcher(new QFileSystemWatcher(this))
 {
+    decoder.setMaxThreadCount(1);
     connect(watcher, &QFileSystemWatcher::fileChanged, this, &PictureSource::reload);
 }
 
@@ -317,7 +318,7 @@ void PictureSource::decode()
     });
     const QString file = shownPath;
     const PictureView wanted = view;
-    result->setFuture(QtConcurrent::run([file, wanted, stop] { return loadPicture(file, wanted, stop.get()); }));
+    result->setFuture(QtConcurrent::run(&decoder, [file, wanted, stop] { return loadPicture(file, wanted, stop.get()); }));
     emit decodingStarted();
 }
 

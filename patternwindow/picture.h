@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QSize>
 #include <QString>
+#include <QThreadPool>
 
 #include <atomic>
 #include <memory>
@@ -101,6 +102,9 @@ private:
     quint64 generation = 0;      // of the newest decode; an older result is dropped
     bool decoding = false;
     std::shared_ptr<std::atomic_bool> stopRunning; // ends the running decode early
+    // One decode at a time: a newer one waits for the stopped older one to
+    // end, so two large pictures are never decoded at once.
+    QThreadPool decoder;
 };
 
 #endif // PICTURE_H

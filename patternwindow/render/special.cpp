@@ -137,7 +137,10 @@ static void drawGridAndCircles(QPainter &painter, const PatternState &state, con
 }
 
 // Scaling a large picture costs many frames, so a fitted picture is scaled
-// once and kept until the picture or the window size changes. A picture
+// once and kept until the picture or the window size changes. It is kept
+// from the second paint at a size on: while the operator drags the window's
+// edge, or a picture for the new size is still decoding, every paint has a
+// new key, and keeping a 4K copy for each would only cost memory. A picture
 // shown at its own size, or one that already has the window's size, is
 // shared as it is: a 4K picture costs no second copy.
 static QImage shownPicture(const QImage &picture, bool fit, const QRect &rect, Kept<KeptImage> &kept)
@@ -146,12 +149,13 @@ static QImage shownPicture(const QImage &picture, bool fit, const QRect &rect, K
         return picture;
     KeptImage &fitted = kept.use();
     const QString key = QStringLiteral("%1|%2x%3").arg(picture.cacheKey()).arg(rect.width()).arg(rect.height());
-    if (fitted.key != key) {
-        fitted.image = QImage();
-        fitted.image = picture.scaled(rect.width(), rect.height(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
-        fitted.key = key;
-    }
-    return fitted.image;
+    if (fitted.key == key && !fitted.image.isNull())
+        return fitted.image;
+    const QImage scaled = picture.scaled(rect.width(), rect.height(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    const bool seenBefore = fitted.key == key;
+    fitted.image = seenBefore ? scaled : QImage();
+    fitted.key = key;
+    return scaled;
 }
 
 // An opaque picture that covers the window replaces it whole; anything else
