@@ -48,6 +48,8 @@ RemoteServer::RemoteServer(MainWindow &panel, const RemoteSettings &settings, QO
     server->set_read_timeout(5);
     server->set_write_timeout(5);
     server->set_keep_alive_timeout(1);
+    // Headers and body leave in separate writes; without this each answer waits for a delayed ACK.
+    server->set_tcp_nodelay(true);
     const auto answer = [this](const httplib::Request &in, httplib::Response &out) {
         const RemoteReply reply = requests->handle(requestOf(in));
         out.status = reply.status;
