@@ -5,6 +5,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <sys/socket.h>
+
 #include <cerrno>
 #include <cstring>
 
@@ -48,6 +50,12 @@ RemoteServer::RemoteServer(MainWindow &panel, const RemoteSettings &settings, QO
     server->set_read_timeout(5);
     server->set_write_timeout(5);
     server->set_keep_alive_timeout(1);
+    // The library's default also shares the port with another live server
+    // (SO_REUSEPORT); a second walltest on a busy port must fail instead.
+    server->set_socket_options([](int socket) {
+        const int yes = 1;
+        setsockopt(socket, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+    });
     // Headers and body leave in separate writes; without this each answer waits for a delayed ACK.
     server->set_tcp_nodelay(true);
     const auto answer = [this](const httplib::Request &in, httplib::Response &out) {

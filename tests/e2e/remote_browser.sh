@@ -28,5 +28,14 @@ case "$address" in
 esac
 
 # Debian's python3-selenium belongs to the system interpreter.
+# A second walltest cannot open the same port: one line on stderr, exit code 1.
+port=${address#http://127.0.0.1:}
+port=${port%%/*}
+XDG_CONFIG_HOME=$E2E_TMP/config QT_QPA_PLATFORM=offscreen "$binary" --remote "127.0.0.1:$port" >/dev/null 2>"$E2E_TMP/second.err"
+status=$?
+[ "$status" = 1 ] || fail "a second walltest on port $port exited with $status, not 1"
+grep -q "^walltest: cannot open the remote control on 127.0.0.1:$port: " "$E2E_TMP/second.err" ||
+    fail "no clear line for the busy port: $(cat "$E2E_TMP/second.err")"
+
 /usr/bin/python3 "$(dirname "$0")/remote_browser.py" "$address" "$artifacts" || fail "the page did not drive the window"
 echo "PASS: the remote-control page drives the test-pattern window"
