@@ -4,6 +4,8 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFileInfo>
+#include <QHostAddress>
 #include <QRegularExpression>
 #include <cstring>
 
@@ -61,7 +63,63 @@ bool exportOnlyOptionsAlone(const QCommandLineParser &parser, QString *error)
     return true;
 }
 
+bool readRemoteOptions(const QCommandLineParser &parser, CommandLine *line, QString *error)
+{
+    if (!parser.isSet(QStringLiteral("remote"))) {
+        for (const char *name : { "remote-token", "pictures" }) {
+            if (parser.isSet(QString::fromLatin1(name))) {
+                *error = QCoreApplication::translate("CommandLine", "--%1 goes with --remote").arg(QString::fromLatin1(name));
+                return false;
+            }
+        }
+        return true;
+    }
+    const QString remote = parser.value(QStringLiteral("remote"));
+    if (!parseRemoteAddress(remote, &line->remoteAddress, &line->remotePort)) {
+        *error = invalid(QStringLiteral("remote"), remote,
+                         QCoreApplication::translate("CommandLine", "expected [ADDRESS:]PORT with PORT from 0 to 65535, for example 8080 or 127.0.0.1:8080"));
+        return false;
+    }
+    if (parser.isSet(QStringLiteral("remote-token"))) {
+        // The token travels in addresses and headers as it is.
+        static const QRegularExpression tokenForm(QStringLiteral("^[A-Za-z0-9._~-]{8,256}$"));
+        line->remoteToken = parser.value(QStringLiteral("remote-token"));
+        if (!tokenForm.match(line->remoteToken).hasMatch()) {
+            *error = invalid(QStringLiteral("remote-token"), line->remoteToken,
+                             QCoreApplication::translate("CommandLine", "use 8 to 256 letters, digits, '-', '_', '.' and '~'"));
+            return false;
+        }
+    }
+    if (parser.isSet(QStringLiteral("pictures"))) {
+        const QFileInfo folder(parser.value(QStringLiteral("pictures")));
+        if (!folder.isDir()) {
+            *error = invalid(QStringLiteral("pictures"), parser.value(QStringLiteral("pictures")),
+                             QCoreApplication::translate("CommandLine", "not a folder"));
+            return false;
+        }
+        line->picturesFolder = folder.absoluteFilePath();
+    }
+    return true;
+}
+
 } // namespace
+
+bool parseRemoteAddress(const QString &text, QString *address, int *port)
+{
+    static const QRegularExpression form(QStringLiteral("^(?:(\\[[0-9A-Fa-f:.]+\\]|[0-9.]+):)?(\\d{1,5})$"));
+    const QRegularExpressionMatch match = form.match(text);
+    if (!match.hasMatch())
+        return false;
+    QString host = match.captured(1);
+    if (host.startsWith(QLatin1Char('[')))
+        host = host.mid(1, host.size() - 2);
+    const int number = match.captured(2).toInt();
+    if (number > 65535 || (!host.isEmpty() && QHostAddress(host).isNull()))
+        return false;
+    *address = host;
+    *port = number;
+    return true;
+}
 
 bool parseGeometry(const QString &text, QRect *geometry)
 {
@@ -127,6 +185,9 @@ bool parseCommandLine(const QStringList &arguments, CommandLine *out, QString *e
         { QStringLiteral("size"), QCoreApplication::translate("CommandLine", "Size of the exported picture (default 1920x1080, up to 16384 on a side)."), QStringLiteral("WxH") },
         { QStringLiteral("frames"), QCoreApplication::translate("CommandLine", "Export N frames of a moving pattern as FILE-0001.png, FILE-0002.png, ..."), QStringLiteral("N") },
         { QStringLiteral("fps"), QCoreApplication::translate("CommandLine", "Frames per second of the exported frames (default 60)."), QStringLiteral("F") },
+        { QStringLiteral("remote"), QCoreApplication::translate("CommandLine", "Serve the remote-control page and API on PORT, on all addresses or on ADDRESS only."), QStringLiteral("[ADDRESS:]PORT") },
+        { QStringLiteral("remote-token"), QCoreApplication::translate("CommandLine", "The remote control's access token, instead of the one kept in the profile."), QStringLiteral("TOKEN") },
+        { QStringLiteral("pictures"), QCoreApplication::translate("CommandLine", "The folder whose pictures the remote control may show (none by default)."), QStringLiteral("DIR") },
     });
 
     if (!parser.parse(arguments)) {
@@ -173,6 +234,9 @@ bool parseCommandLine(const QStringList &arguments, CommandLine *out, QString *e
             return false;
         }
     }
+
+    if (!readRemoteOptions(parser, &line, error))
+        return false;
 
     if (parser.isSet(QStringLiteral("list-patterns"))) {
         line.action = CommandLine::ListPatterns;

@@ -25,6 +25,13 @@ struct CommandLine
     int frames = 0;                 // 0: one still picture
     double fps = 60.0;
 
+    // The remote control: off while remotePort is -1. An empty address
+    // listens on all of the machine's addresses; port 0 takes a free one.
+    QString remoteAddress;
+    int remotePort = -1;
+    QString remoteToken;            // empty: the profile's own token
+    QString picturesFolder;         // empty: remote requests show no pictures
+
     QString helpText;               // for ShowHelp
 };
 
@@ -43,6 +50,8 @@ QString takeGeometryArgument(int &argc, char **argv);
 
 // "WxH+X+Y": X and Y may be negative (left of or above the primary screen).
 bool parseGeometry(const QString &text, QRect *geometry);
+// "[ADDRESS:]PORT" of --remote; an IPv6 address goes in brackets.
+bool parseRemoteAddress(const QString &text, QString *address, int *port);
 // "WxH" with both sides from 1 to `largest`.
 bool parseSize(const QString &text, int largest, QSize *size);
 

@@ -1,7 +1,12 @@
 #include "commandline.h"
+#include "dialog.h"
 #include "mainwindow.h"
 #include "patternexport.h"
 #include "patternspec.h"
+#include "qrcode.h"
+#include "remoteaddress.h"
+#include "remoteserver.h"
+#include "remotetoken.h"
 #include "startoptions.h"
 #include "startup.h"
 #include "wallprofile.h"
@@ -43,6 +48,24 @@ int runExport(int argc, char **argv, const CommandLine &line)
         return 1;
     }
     return 0;
+}
+
+// Opens the remote control for the panel and prints its address, which `Q`
+// also shows on the test-pattern window. Null, with the reason in *error,
+// when the port cannot be opened.
+std::unique_ptr<RemoteServer> startRemote(MainWindow &panel, const CommandLine &line, QString *error)
+{
+    const QString token = line.remoteToken.isEmpty() ? profileRemoteToken(line.profile, line.reset) : line.remoteToken;
+    RemoteSettings settings;
+    settings.token = token.toLatin1();
+    settings.picturesFolder = line.picturesFolder;
+    auto server = std::make_unique<RemoteServer>(panel, settings);
+    if (!server->listen(line.remoteAddress, line.remotePort, error))
+        return nullptr;
+    const QString address = remoteAddress(line.remoteAddress, server->port(), token);
+    panel.testPatternWindow()->setAddressCode(qrCodeImage(address));
+    QTextStream(stdout) << "Remote control: " << address << '\n';
+    return server;
 }
 
 } // namespace
@@ -95,5 +118,14 @@ int main(int argc, char *argv[])
     new WallProfile(&w, line);
     w.show();
     applyCommandLine(w, line);
+    // Declared after the panel, so it stops before the panel goes.
+    std::unique_ptr<RemoteServer> remote;
+    if (line.remotePort >= 0) {
+        remote = startRemote(w, line, &error);
+        if (!remote) {
+            QTextStream(stderr) << "walltest: " << error << '\n';
+            return 1;
+        }
+    }
     return app.exec();
 }

@@ -13,6 +13,20 @@
 #include <QResizeEvent>
 #include <QTimer>
 
+namespace {
+
+// Whole pixels per module, over about two thirds of the window's shorter
+// side, so a phone's camera reads sharp edges.
+void paintAddressCode(QPainter &painter, const QImage &code, const QRect &area)
+{
+    const int module = qMax(1, qMin(area.width(), area.height()) * 2 / 3 / code.width());
+    QRect target(0, 0, code.width() * module, code.height() * module);
+    target.moveCenter(area.center());
+    painter.drawImage(target, code);
+}
+
+} // namespace
+
 dialog::dialog(QWidget *parent)
     : QWidget(parent)
     , random(QRandomGenerator::securelySeeded())
@@ -336,6 +350,15 @@ void dialog::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     renderer.render(painter, pattern, QRect(0, 0, width(), height()), QCursor::pos());
+    if (addressCodeVisible)
+        paintAddressCode(painter, addressCode, rect());
+}
+
+void dialog::setAddressCode(const QImage &code)
+{
+    addressCode = code;
+    addressCodeVisible = addressCodeVisible && !code.isNull();
+    update();
 }
 
 void dialog::setClockSource(int source)

@@ -6,6 +6,7 @@
 
 #include <QDateTime>
 #include <QElapsedTimer>
+#include <QImage>
 #include <QRandomGenerator>
 #include <QWidget>
 
@@ -76,6 +77,10 @@ public:
     bool isPictureDecoding() const;
     // The custom picture's source: it tells when a decode starts and ends.
     const PictureSource *pictures() const { return pictureSource; }
+    // The remote control's address as a QR code; `Q` shows it in the
+    // window's centre until the next key. A null image: `Q` does nothing.
+    void setAddressCode(const QImage &code);
+    bool addressCodeShown() const { return addressCodeVisible; }
 
 signals:
     void xychange(int, int);
@@ -136,6 +141,8 @@ private:
     PatternState pattern;
     PatternRenderer renderer;
     QDateTime animationStartUtc;    // the system clock's time at an export's first frame
+    QImage addressCode;
+    bool addressCodeVisible = false;
 };
 
 #endif // DIALOG_H

@@ -73,6 +73,17 @@ void dialog::mouseMoveEvent(QMouseEvent *event)
 
 void dialog::keyPressEvent(QKeyEvent *event)
 {
+    // The code stays up until the next key, which does nothing else.
+    if (addressCodeVisible) {
+        addressCodeVisible = false;
+        update();
+        return;
+    }
+    if (event->key() == Qt::Key_Q && !addressCode.isNull()) {
+        addressCodeVisible = true;
+        update();
+        return;
+    }
     if (event->key() == Qt::Key_Space)
         pattern.infoVisible = !pattern.infoVisible;
     update();

@@ -7,6 +7,8 @@ packages=(
     g++ cmake make pkg-config python3 bc
     qtbase5-dev qtbase5-dev-tools qttools5-dev-tools
     libbenchmark-dev
+    libcpp-httplib-dev libqrencode-dev curl
+    chromium chromium-driver python3-selenium
     xvfb xauth xdotool x11-utils imagemagick
     fonts-noto-cjk fonts-liberation2 fonts-urw-base35
 )

@@ -1,0 +1,375 @@
+#include "remoteapi.h"
+
+#include "applypattern.h"
+#include "dialog.h"
+#include "mainwindow.h"
+#include "patternspec.h"
+#include "picture.h"
+#include "remotepage.h"
+#include "ui_mainwindow.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QKeyEvent>
+#include <QThread>
+
+#include <cmath>
+#include <future>
+#include <memory>
+
+namespace {
+
+RemoteReply reply(int status, const QJsonObject &object)
+{
+    RemoteReply answer;
+    answer.status = status;
+    answer.body = QJsonDocument(object).toJson(QJsonDocument::Compact);
+    return answer;
+}
+
+RemoteReply refusal(int status, const QString &message)
+{
+    return reply(status, QJsonObject{ { QStringLiteral("error"), message } });
+}
+
+// The token's bytes are all compared whatever differs first, so the time
+// taken tells nothing about how much of a guess was right.
+bool sameToken(const QByteArray &given, const QByteArray &expected)
+{
+    unsigned difference = unsigned(given.size() != expected.size());
+    for (int i = 0; i < expected.size(); ++i) {
+        const char offered = i < given.size() ? given.at(i) : '\0';
+        difference |= unsigned(uchar(offered) ^ uchar(expected.at(i)));
+    }
+    return difference == 0 && !expected.isEmpty();
+}
+
+// A JSON object holding no key beyond `allowed`; the message names what is wrong.
+bool readObject(const QByteArray &body, const QStringList &allowed, QJsonObject *object, QString *error)
+{
+    QJsonParseError parseError;
+    const QJsonDocument document = QJsonDocument::fromJson(body, &parseError);
+    if (parseError.error != QJsonParseError::NoError) {
+        *error = QStringLiteral("the body is not JSON: %1 at byte %2").arg(parseError.errorString()).arg(parseError.offset);
+        return false;
+    }
+    if (!document.isObject()) {
+        *error = QStringLiteral("the body must be a JSON object with %1").arg(allowed.join(QLatin1String(", ")));
+        return false;
+    }
+    *object = document.object();
+    for (const QString &key : object->keys()) {
+        if (!allowed.contains(key)) {
+            *error = QStringLiteral("unknown key '%1' (allowed: %2)").arg(key, allowed.join(QLatin1String(", ")));
+            return false;
+        }
+    }
+    return true;
+}
+
+bool readSwitch(const QByteArray &body, const QString &key, bool *on, QString *error)
+{
+    QJsonObject object;
+    if (!readObject(body, { key }, &object, error))
+        return false;
+    const QJsonValue value = object.value(key);
+    if (!value.isBool()) {
+        *error = QStringLiteral("'%1' must be true or false").arg(key);
+        return false;
+    }
+    *on = value.toBool();
+    return true;
+}
+
+bool isInside(const QString &folder, const QString &path)
+{
+    return !path.isEmpty() && path.startsWith(folder + QLatin1Char('/'));
+}
+
+} // namespace
+
+const RemoteApi::Route RemoteApi::routes[] = {
+    { "/", "GET", &RemoteApi::page },
+    { "/api/state", "GET", &RemoteApi::getState },
+    { "/api/patterns", "GET", &RemoteApi::getPatterns },
+    { "/api/pictures", "GET", &RemoteApi::getPictures },
+    { "/api/pattern", "PUT", &RemoteApi::putPattern },
+    { "/api/geometry", "PUT", &RemoteApi::putGeometry },
+    { "/api/visible", "PUT", &RemoteApi::putVisible },
+    { "/api/fullscreen", "PUT", &RemoteApi::putFullscreen },
+    { "/api/info", "PUT", &RemoteApi::putInfo },
+    { "/api/scan/step", "POST", &RemoteApi::postScanStep },
+};
+
+RemoteApi::RemoteApi(MainWindow &window, const RemoteSettings &options, QObject *parent)
+    : QObject(parent)
+    , panel(window)
+    , settings(options)
+{
+}
+
+RemoteReply RemoteApi::handle(const RemoteRequest &request)
+{
+    // The token comes first, so nothing under /api/ tells a stranger whether it exists.
+    if (request.path.startsWith("/api/") && !authorised(request))
+        return refusal(401, QStringLiteral("missing or wrong token (send Authorization: Bearer TOKEN or ?token=TOKEN)"));
+    if (request.body.size() > MaxBody)
+        return refusal(413, QStringLiteral("the body is over %1 bytes").arg(MaxBody));
+    QByteArray allowed;
+    for (const Route &route : routes) {
+        if (request.path != route.path)
+            continue;
+        if (request.method == route.method)
+            return (this->*route.handler)(request.body);
+        allowed = route.method;
+    }
+    if (allowed.isEmpty())
+        return refusal(404, QStringLiteral("no such path: %1").arg(QString::fromUtf8(request.path)));
+    RemoteReply answer = refusal(405, QStringLiteral("%1 takes %2 only").arg(QString::fromUtf8(request.path),
+                                                                            QString::fromLatin1(allowed)));
+    answer.allow = allowed;
+    return answer;
+}
+
+bool RemoteApi::authorised(const RemoteRequest &request) const
+{
+    const QByteArray scheme = request.authorization.left(7);
+    if (scheme.compare("Bearer ", Qt::CaseInsensitive) == 0)
+        return sameToken(request.authorization.mid(7).trimmed(), settings.token);
+    return sameToken(request.queryToken, settings.token);
+}
+
+// The server's threads wait here while the GUI thread does the work; the GUI
+// thread itself never waits for them.
+RemoteReply RemoteApi::onGuiThread(const std::function<RemoteReply()> &work)
+{
+    if (QThread::currentThread() == thread())
+        return work();
+    const auto result = std::make_shared<std::promise<RemoteReply>>();
+    std::future<RemoteReply> answer = result->get_future();
+    QMetaObject::invokeMethod(this, [work, result] { result->set_value(work()); }, Qt::QueuedConnection);
+    while (answer.wait_for(std::chrono::milliseconds(50)) != std::future_status::ready) {
+        if (stopping)
+            return refusal(503, QStringLiteral("walltest is closing"));
+    }
+    return answer.get();
+}
+
+QJsonObject RemoteApi::stateObject() const
+{
+    const dialog *window = panel.testPatternWindow();
+    const QRect placed = window->geometry();
+    const QJsonObject geometry{ { QStringLiteral("x"), placed.x() }, { QStringLiteral("y"), placed.y() },
+                                { QStringLiteral("width"), placed.width() }, { QStringLiteral("height"), placed.height() } };
+    return QJsonObject{
+        { QStringLiteral("pattern"), printPatternName(currentPatternName(*window)) },
+        { QStringLiteral("visible"), window->isVisible() },
+        { QStringLiteral("geometry"), geometry },
+        { QStringLiteral("fullscreen"), window->isFullScreen() },
+        { QStringLiteral("info"), window->state().infoVisible },
+        { QStringLiteral("version"), QCoreApplication::applicationVersion() },
+    };
+}
+
+RemoteReply RemoteApi::stateReply() const
+{
+    return reply(200, stateObject());
+}
+
+// Only files inside the shared folder, after every link is followed; the
+// name's path becomes the file's real path, so what is checked is what is read.
+int RemoteApi::checkPicture(PatternName &name, QString *error) const
+{
+    const QString given = name.text(QStringLiteral("path"));
+    if (given.isEmpty())
+        return 200;
+    if (settings.picturesFolder.isEmpty()) {
+        *error = QStringLiteral("picture '%1': no pictures are shared (start walltest with --pictures DIR)").arg(given);
+        return 403;
+    }
+    const QString folder = QFileInfo(settings.picturesFolder).canonicalFilePath();
+    const QString joined = QDir::cleanPath(QDir(settings.picturesFolder).filePath(given));
+    const QString real = QFileInfo(joined).canonicalFilePath();
+    if (real.isEmpty() && isInside(QDir::cleanPath(settings.picturesFolder), joined)) {
+        *error = QStringLiteral("picture '%1': no such file in the pictures folder").arg(given);
+        return 400;
+    }
+    if (!isInside(folder, real)) {
+        *error = QStringLiteral("picture '%1' is outside the pictures folder").arg(given);
+        return 403;
+    }
+    // Only the header is read here: the window decodes the picture in the
+    // background, as it does for the panel's choice.
+    QImageReader reader(real);
+    reader.setDecideFormatFromContent(true);
+    if (!reader.canRead()) {
+        *error = QStringLiteral("picture '%1': not a picture this program can read").arg(given);
+        return 400;
+    }
+    name.values[QStringLiteral("path")] = real;
+    return 200;
+}
+
+RemoteReply RemoteApi::page(const QByteArray &)
+{
+    RemoteReply answer;
+    answer.contentType = "text/html; charset=utf-8";
+    answer.body = remotePage();
+    return answer;
+}
+
+RemoteReply RemoteApi::getState(const QByteArray &)
+{
+    return onGuiThread([this] { return stateReply(); });
+}
+
+RemoteReply RemoteApi::getPatterns(const QByteArray &)
+{
+    QJsonArray families;
+    for (const QString &line : patternFamilyHelp())
+        families.append(QJsonObject{ { QStringLiteral("family"), line.section(QLatin1Char(':'), 0, 0) },
+                                     { QStringLiteral("help"), line } });
+    return reply(200, QJsonObject{ { QStringLiteral("families"), families } });
+}
+
+RemoteReply RemoteApi::getPictures(const QByteArray &)
+{
+    QJsonArray names;
+    if (!settings.picturesFolder.isEmpty()) {
+        const QString folder = QFileInfo(settings.picturesFolder).canonicalFilePath();
+        QStringList filters;
+        for (const QByteArray &format : QImageReader::supportedImageFormats())
+            filters << QStringLiteral("*.") + QString::fromLatin1(format);
+        const QFileInfoList files = QDir(folder).entryInfoList(filters, QDir::Files | QDir::Readable, QDir::Name);
+        for (const QFileInfo &file : files) {
+            if (isInside(folder, file.canonicalFilePath()))
+                names.append(file.fileName());
+        }
+    }
+    return reply(200, QJsonObject{ { QStringLiteral("pictures"), names } });
+}
+
+RemoteReply RemoteApi::putPattern(const QByteArray &body)
+{
+    QJsonObject object;
+    QString error;
+    if (!readObject(body, { QStringLiteral("pattern") }, &object, &error))
+        return refusal(400, error);
+    if (!object.value(QStringLiteral("pattern")).isString())
+        return refusal(400, QStringLiteral("'pattern' must be a pattern name as text (see GET /api/patterns)"));
+    PatternName name;
+    if (!parsePatternName(object.value(QStringLiteral("pattern")).toString(), &name, &error))
+        return refusal(400, error);
+    if (name.family == QLatin1String("picture")) {
+        const int status = checkPicture(name, &error);
+        if (status != 200)
+            return refusal(status, error);
+    }
+    return onGuiThread([this, name] {
+        dialog *window = panel.testPatternWindow();
+        if (!window->isVisible())
+            panel.on_pushButton_selectpage_clicked();
+        applyPatternName(*window, name);
+        return stateReply();
+    });
+}
+
+RemoteReply RemoteApi::putGeometry(const QByteArray &body)
+{
+    const QStringList keys{ QStringLiteral("x"), QStringLiteral("y"), QStringLiteral("width"), QStringLiteral("height") };
+    QJsonObject object;
+    QString error;
+    if (!readObject(body, keys, &object, &error))
+        return refusal(400, error);
+    if (object.isEmpty())
+        return refusal(400, QStringLiteral("give at least one of x, y, width, height"));
+    QMap<QString, int> values;
+    for (auto it = object.constBegin(); it != object.constEnd(); ++it) {
+        const double number = it.value().toDouble(0.5);
+        if (!it.value().isDouble() || std::floor(number) != number || std::fabs(number) > 1e9)
+            return refusal(400, QStringLiteral("'%1' must be a whole number").arg(it.key()));
+        values.insert(it.key(), int(number));
+    }
+    return onGuiThread([this, values] {
+        Ui::MainWindow *form = panel.form();
+        dialog *window = panel.testPatternWindow();
+        const QRect now = window->geometry();
+        // Width and height first, as the command line places the window.
+        const struct { const char *key; QSpinBox *box; int current; } controls[] = {
+            { "width", form->spinBox_width, now.width() }, { "height", form->spinBox_height, now.height() },
+            { "x", form->spinBox_x, now.x() }, { "y", form->spinBox_y, now.y() },
+        };
+        for (const auto &control : controls) {
+            const int value = values.value(QLatin1String(control.key), control.current);
+            if (value < control.box->minimum() || value > control.box->maximum())
+                return refusal(400, QStringLiteral("%1 %2 is outside %3..%4").arg(QLatin1String(control.key)).arg(value)
+                                        .arg(control.box->minimum()).arg(control.box->maximum()));
+        }
+        for (const auto &control : controls)
+            control.box->setValue(values.value(QLatin1String(control.key), control.current));
+        // A control already at its value sends nothing, so the window is placed here as well.
+        window->setGeometry(form->spinBox_x->value(), form->spinBox_y->value(), form->spinBox_width->value(),
+                            form->spinBox_height->value());
+        return stateReply();
+    });
+}
+
+RemoteReply RemoteApi::putVisible(const QByteArray &body)
+{
+    bool on = false;
+    QString error;
+    if (!readSwitch(body, QStringLiteral("on"), &on, &error))
+        return refusal(400, error);
+    return onGuiThread([this, on] {
+        if (on)
+            panel.on_pushButton_opendlg_clicked();
+        else
+            panel.on_pushButton_closedlg_clicked();
+        return stateReply();
+    });
+}
+
+RemoteReply RemoteApi::putFullscreen(const QByteArray &body)
+{
+    bool on = false;
+    QString error;
+    if (!readSwitch(body, QStringLiteral("on"), &on, &error))
+        return refusal(400, error);
+    return onGuiThread([this, on] {
+        dialog *window = panel.testPatternWindow();
+        if (on) {
+            if (panel.form()->stackedWidget->currentIndex() == 1)
+                panel.on_pushButton_selectpage_clicked();
+            window->showFullScreen();
+        } else if (window->isFullScreen()) {
+            window->showNormal();
+        }
+        return stateReply();
+    });
+}
+
+RemoteReply RemoteApi::putInfo(const QByteArray &body)
+{
+    bool visible = false;
+    QString error;
+    if (!readSwitch(body, QStringLiteral("visible"), &visible, &error))
+        return refusal(400, error);
+    return onGuiThread([this, visible] {
+        panel.testPatternWindow()->setInfoVisible(visible);
+        return stateReply();
+    });
+}
+
+RemoteReply RemoteApi::postScanStep(const QByteArray &)
+{
+    return onGuiThread([this] {
+        // The same key the operator presses at the window.
+        QKeyEvent right(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
+        QCoreApplication::sendEvent(panel.testPatternWindow(), &right);
+        return stateReply();
+    });
+}

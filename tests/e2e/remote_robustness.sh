@@ -1,0 +1,39 @@
+# End to end: the real program's remote control under a minute of mixed
+# valid, malformed, unauthorised, oversized, abandoned and garbage requests
+# stays responsive, its clock keeps running and its memory stays flat.
+# Usage: bash remote_robustness.sh <path-to-walltest> <artifact-dir>
+set -u
+. "$(dirname "$0")/lib.sh"
+
+binary=$1
+artifacts=${2:-/tmp/walltest-e2e}
+mkdir -p "$artifacts"
+unset http_proxy https_proxy HTTP_PROXY HTTPS_PROXY all_proxy ALL_PROXY
+token=robustness-token-0123
+
+start_xvfb
+start_walltest "$binary" "$artifacts/remote_robustness.log" --remote 127.0.0.1:0 --remote-token "$token" \
+    --pattern clock --geometry 700x300+50+50
+PATTERN_ID=$(wait_for_pattern_window) || fail "the test-pattern window did not open"
+port=
+for _ in $(seq 1 50); do
+    port=$(sed -n 's|^Remote control: http://127.0.0.1:\([0-9]*\)/.*|\1|p' "$artifacts/remote_robustness.log")
+    [ -n "$port" ] && break
+    sleep 0.1
+done
+[ -n "$port" ] || fail "walltest printed no remote-control address"
+
+/usr/bin/python3 "$(dirname "$0")/remote_robustness.py" "$port" "$token" "$WALLTEST_PID" |
+    tee "$artifacts/remote_robustness.txt"
+[ "${PIPESTATUS[0]}" = 0 ] || fail "the remote control did not stand the mix"
+kill -0 "$WALLTEST_PID" || fail "walltest died"
+
+# The clock still runs: its digits change between two looks.
+curl --noproxy '*' -sf -X PUT -H "Authorization: Bearer $token" -d '{"pattern": "clock"}' \
+    "http://127.0.0.1:$port/api/pattern" >/dev/null || fail "the clock could not be shown"
+sleep 0.5
+first=$(import -window root -crop 700x300+50+50 -depth 8 rgb:- | md5sum)
+sleep 0.5
+second=$(import -window root -crop 700x300+50+50 -depth 8 rgb:- | md5sum)
+[ "$first" != "$second" ] || fail "the clock stopped"
+echo "PASS: the remote control stands a mix of good and bad requests"
