@@ -381,7 +381,12 @@ void WallProfile::save()
     const QVariantMap now = values();
     if (now == written)
         return;
-    settings->clear();
+    // Keys the profile does not know, damaged ones included, go; the remote
+    // control keeps its token in the same file.
+    for (const QString &key : settings->allKeys()) {
+        if (!now.contains(key) && !key.startsWith(QLatin1String("remote/")))
+            settings->remove(key);
+    }
     for (auto it = now.cbegin(); it != now.cend(); ++it)
         settings->setValue(it.key(), it.value());
     settings->sync();
