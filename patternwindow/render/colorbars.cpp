@@ -75,14 +75,17 @@ bool validTable(const PatternState &state)
         && state.colorList.size() >= qint64(state.colorColumns) * state.colorRows;
 }
 
-} // namespace
-
+// The cell size for a window of `size`: the state's own, or with automatic
+// size the window divided by the table, rounded up so that the last cell
+// reaches the edge.
 QSize colorBarCellSize(const PatternState &state, const QSize &size)
 {
     if (state.autoCellSize && state.colorColumns >= 1 && state.colorRows >= 1)
         return QSize(ceilDiv(size.width(), state.colorColumns), ceilDiv(size.height(), state.colorRows));
     return QSize(state.cellWidth, state.cellHeight);
 }
+
+} // namespace
 
 void paintColorBars(QPainter &painter, const PatternState &state, const QRect &rect, FrameCache &)
 {

@@ -8,7 +8,11 @@
 #include "framecache.h"
 #include "patternstate.h"
 
+#include <QColor>
+#include <QFont>
 #include <QRect>
+#include <QString>
+#include <QTime>
 
 class QPainter;
 
@@ -20,6 +24,9 @@ void paintGrayBars(QPainter &painter, const PatternState &state, const QRect &re
 void paintScanLines(QPainter &painter, const PatternState &state, const QRect &rect, FrameCache &cache);
 void paintGrayBlocks(QPainter &painter, const PatternState &state, const QRect &rect, FrameCache &cache);
 void paintSpecial(QPainter &painter, const PatternState &state, const QRect &rect, FrameCache &cache);
+
+// The colour the window shows under and around the pattern.
+QColor baseColor(const PatternState &state);
 
 // The base colour over the whole of `rect`.
 void fillBase(QPainter &painter, const PatternState &state, const QRect &rect);
@@ -33,5 +40,14 @@ void drawFullWindowClock(QPainter &painter, const PatternState &state, const QRe
 // The wall's cabinets outlined and numbered column-row on black, one of the
 // special patterns; it paints the whole of `rect` itself (cabinetmap.cpp).
 void drawCabinetMap(QPainter &painter, const PatternState &state, const QRect &rect);
+
+// The texts the patterns draw.
+// One line of the character test: prefix, the matched family and the size.
+QString fontTestText(int fontIndex, const QString &family, int pointSize);
+// The two-line label of a contrast-chart cell of gray level `level`.
+QString contrastLabel(int level);
+// The frame-delay clock's text, "mm:ss.zzz", and its font.
+QString clockText(const QTime &delayTime);
+QFont clockFont(int pointSize);
 
 #endif // FAMILIES_H
