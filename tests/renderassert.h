@@ -99,6 +99,35 @@ inline PatternState family(int mode, int type, const QColor &base, bool labels =
     return state;
 }
 
+// The character test in font `fontIndex`, or the square `rect` over it, on lines of every set.
+inline PatternState characterTest(int fontIndex, const QColor &base)
+{
+    PatternState state = scanLines(2, 1, 15);
+    state.fontTest = 1;
+    state.fontIndex = fontIndex;
+    state.solidColor = base;
+    return state;
+}
+
+inline PatternState movingSquare(const QRect &rect, const QColor &base)
+{
+    PatternState state = characterTest(0, base);
+    state.movingSquare = 1;
+    state.squareX = rect.x();
+    state.squareY = rect.y();
+    state.squareWidth = rect.width();
+    state.squareHeight = rect.height();
+    return state;
+}
+
+inline PatternState cabinetClock(const QSize &cabinet, const QColor &base)
+{
+    PatternState state = family(Special, 1, base);
+    state.cabinetWidth = cabinet.width();
+    state.cabinetHeight = cabinet.height();
+    return state;
+}
+
 // ---- Drawing frames ----
 
 // Where a frame is drawn: an image of `size` in `format` of which the window
