@@ -192,25 +192,6 @@ inline QImage renderPattern(PatternState state, const QSize &size)
     return Frames().program(state, { size });
 }
 
-// `text` centred in `rect` on `background`, drawn the way the renderer draws
-// it: after an outline of `rect` when asked, as the toolkit blends text
-// differently after an outlined rectangle.
-inline QImage textOn(const QSize &size, QRgb background, const QRect &rect, const QColor &pen, const QFont &font,
-                     const QString &text, bool outline = false)
-{
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    QPainter painter(&image);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(background));
-    painter.drawRect(image.rect());
-    painter.setPen(pen);
-    if (outline)
-        painter.drawRect(rect);
-    painter.setFont(font);
-    painter.drawText(rect, Qt::AlignCenter, text);
-    return image;
-}
-
 // ---- Comparing ----
 
 // The first pixel of `area` with a channel farther than `tolerance` from `color`, in words; empty if none.

