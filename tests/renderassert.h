@@ -99,6 +99,35 @@ inline PatternState family(int mode, int type, const QColor &base, bool labels =
     return state;
 }
 
+// The character test in font `fontIndex`, or the square `rect` over it, on lines of every set.
+inline PatternState characterTest(int fontIndex, const QColor &base)
+{
+    PatternState state = scanLines(2, 1, 15);
+    state.fontTest = 1;
+    state.fontIndex = fontIndex;
+    state.solidColor = base;
+    return state;
+}
+
+inline PatternState movingSquare(const QRect &rect, const QColor &base)
+{
+    PatternState state = characterTest(0, base);
+    state.movingSquare = 1;
+    state.squareX = rect.x();
+    state.squareY = rect.y();
+    state.squareWidth = rect.width();
+    state.squareHeight = rect.height();
+    return state;
+}
+
+inline PatternState cabinetClock(const QSize &cabinet, const QColor &base)
+{
+    PatternState state = family(Special, 1, base);
+    state.cabinetWidth = cabinet.width();
+    state.cabinetHeight = cabinet.height();
+    return state;
+}
+
 // ---- Drawing frames ----
 
 // Where a frame is drawn: an image of `size` in `format` of which the window
@@ -161,25 +190,6 @@ private:
 inline QImage renderPattern(PatternState state, const QSize &size)
 {
     return Frames().program(state, { size });
-}
-
-// `text` centred in `rect` on `background`, drawn the way the renderer draws
-// it: after an outline of `rect` when asked, as the toolkit blends text
-// differently after an outlined rectangle.
-inline QImage textOn(const QSize &size, QRgb background, const QRect &rect, const QColor &pen, const QFont &font,
-                     const QString &text, bool outline = false)
-{
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    QPainter painter(&image);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(background));
-    painter.drawRect(image.rect());
-    painter.setPen(pen);
-    if (outline)
-        painter.drawRect(rect);
-    painter.setFont(font);
-    painter.drawText(rect, Qt::AlignCenter, text);
-    return image;
 }
 
 // ---- Comparing ----

@@ -179,7 +179,6 @@ private slots:
         QTest::addColumn<QRect>("shown");
         QTest::addColumn<QString>("shownPattern");
         const QString red = QStringLiteral("solid:color=#ff0000");
-        QTest::newRow("remembered") << false << "" << "" << QRect(120, 80, 640, 360) << red;
         QTest::newRow("command line wins") << false << "300x200+10+20" << "grid" << QRect(10, 20, 300, 200) << "grid";
         QTest::newRow("off the desktop") << false << "300x200+3000+2000" << "" << QRect(0, 0, 300, 200) << red;
         QTest::newRow("reset overwrites") << true << "" << "" << QRect(0, 0, 500, 500) << defaultPattern;

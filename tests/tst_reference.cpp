@@ -31,35 +31,6 @@ PatternState chart(int direction)
     return state;
 }
 
-PatternState square(const QRect &rect, const QColor &base)
-{
-    PatternState state = scanLines(2, 1, 15);
-    state.fontTest = state.movingSquare = 1;
-    state.solidColor = base;
-    state.squareX = rect.x();
-    state.squareY = rect.y();
-    state.squareWidth = rect.width();
-    state.squareHeight = rect.height();
-    return state;
-}
-
-PatternState characterTest(int fontIndex, const QColor &base)
-{
-    PatternState state = scanLines(2, 1, 15);
-    state.fontTest = 1;
-    state.fontIndex = fontIndex;
-    state.solidColor = base;
-    return state;
-}
-
-PatternState cabinetClock(const QSize &cabinet, const QColor &base)
-{
-    PatternState state = family(Special, 1, base);
-    state.cabinetWidth = cabinet.width();
-    state.cabinetHeight = cabinet.height();
-    return state;
-}
-
 PatternState picture(bool fit)
 {
     PatternState state = family(Special, 3, Qt::white);
@@ -120,26 +91,19 @@ void ReferenceTest::sameAsReference_data()
     };
     bars("plain fill", patternState(Solid, QColor(99, 99, 99)));
     bars("table 2x1 auto", colorTable(2, 1, true, 0, 0, false));
-    bars("table 8x2 auto", colorTable(8, 2, true, 0, 0, false));
     bars("table 8x2 auto tiled", colorTable(8, 2, true, 0, 0, true));
     bars("table 3x2 tiled 20x20", colorTable(3, 2, false, 20, 20, true));
     bars("table 7x13 tiled 5x3", colorTable(7, 13, false, 5, 3, true));
-    bars("table 2x2 of 10x10", colorTable(2, 2, false, 10, 10, false));
     bars("table 1x1 tiled 1x1", colorTable(1, 1, false, 1, 1, true));
     for (int length : { 32, 64, 128, 256 }) {
         for (int variant = 0; variant < 4; ++variant)
             bars(QStringLiteral("ramp %1, reversed %2, rotated %3").arg(length).arg(variant / 2).arg(variant % 2),
                  grayRamp(length, variant / 2, variant % 2));
     }
-    bars("ramp 5", grayRamp(5));
-    bars("ramp 3 rotated reversed", grayRamp(3, 1, 1));
     bars("full-width ramp", customBars(1, 0, 1));
     bars("full-width ramp reversed, rotation ignored", customBars(1, 0, 9, 1, 1));
     bars("custom bars 4 from 0", customBars(4, 0, 1));
-    bars("custom bars 4 from 0 rotated reversed", customBars(4, 0, 1, 1, 1));
     bars("custom bars 1 from 10", customBars(1, 10, 1));
-    bars("custom bars 1 from 10 rotated", customBars(1, 10, 1, 0, 1));
-    bars("custom bars 200 step 16", customBars(200, 0, 16));
     bars("custom bars 3 from 200 step 50 reversed", customBars(3, 200, 50, 1));
     bars("custom bars 7 from 5 step 3 rotated", customBars(7, 5, 3, 0, 1));
     bars("custom bars 1920 rotated", customBars(1920, 100, 100, 0, 1));
@@ -148,24 +112,16 @@ void ReferenceTest::sameAsReference_data()
     for (int direction : { 0, 1, 2, 3, 4 })
         bars(QStringLiteral("chart %1").arg(direction), chart(direction));
 
-    addAtSizes("scan lines pitch 2, all sets", scanLines(2, 1, 15, 1), { odd });
     addAtSizes("scan lines pitch 3 width 2, backward", scanLines(3, 2, 15, 4, -1), { odd });
-    addAtSizes("scan lines pitch 20 width 5, offset 21", scanLines(20, 5, 15, 21), { odd });
     addAtSizes("scan lines pitch 64 width 5, diagonals backward", scanLines(64, 5, 12, 40, -1), { odd });
-    addAtSizes("scan lines pitch 64, horizontal and vertical, offset 65", scanLines(64, 1, 3, 65), { odd });
     addAtSizes("scan lines pitch 200 width 80, all sets", scanLines(200, 80, 15, 30), { odd });
     addAtSizes("scan lines pitch 2, all sets backward", scanLines(2, 1, 15, 3, -1), { uhd });
     addAtSizes("scan lines pitch 20 width 5, all sets", scanLines(20, 5, 15, 13), { uhd });
-    addAtSizes("scan lines pitch 64 width 2, rising diagonals", scanLines(64, 2, 8), { uhd });
     addAtSizes("scan lines pitch 300 width 120, all sets", scanLines(300, 120, 15, 7), { uhd });
-    addAtSizes("square inside, text black", square({ 30, 40, 99, 99 }, Qt::white), { odd });
-    addAtSizes("square inside, text white", square({ 30, 40, 20, 20 }, Qt::black), { odd });
-    addAtSizes("square sticking out at the top left", square({ -8, -5, 30, 30 }, Qt::white), { odd });
-    addAtSizes("square sticking out at the bottom right", square({ 1900, 1070, 30, 30 }, Qt::black), { odd });
-    addAtSizes("square of one pixel", square({ 500, 500, 1, 1 }, Qt::white), { odd });
+    addAtSizes("square inside, text white", movingSquare({ 30, 40, 20, 20 }, Qt::black), { odd });
+    addAtSizes("square sticking out at the top left", movingSquare({ -8, -5, 30, 30 }, Qt::white), { odd });
+    addAtSizes("square sticking out at the bottom right", movingSquare({ 1900, 1070, 30, 30 }, Qt::black), { odd });
     addAtSizes("character test, Times New Roman", characterTest(0, Qt::white), { QSize(600, 400) });
-    addAtSizes("character test, Arial bold", characterTest(3, Qt::black), { odd });
-    addAtSizes("character test, Courier bold", characterTest(5, Qt::white), { small });
     addAtSizes("character test, 宋体 bold", characterTest(7, Qt::black), { oddSmall });
 
     for (int type : { 0, 1, 2 }) {
@@ -190,9 +146,7 @@ void ReferenceTest::sameAsReference_data()
         addAtSizes("opaque picture 640 x 480" + how, picture(fit), { odd }, gradientPicture({ 640, 480 }, QImage::Format_RGB32));
         addAtSizes("translucent picture 640 x 480" + how, picture(fit), { oddSmall },
                    gradientPicture({ 640, 480 }, QImage::Format_ARGB32, 140));
-        addAtSizes("gray 8-bit picture 33 x 17" + how, picture(fit), { small }, gradientPicture({ 33, 17 }, QImage::Format_Grayscale8));
         addAtSizes("indexed picture 200 x 100" + how, picture(fit), { oddSmall }, gradientPicture({ 200, 100 }, QImage::Format_Indexed8));
-        addAtSizes("opaque picture 2000 x 600" + how, picture(fit), { odd }, gradientPicture({ 2000, 600 }, QImage::Format_RGB32));
         addAtSizes("4K picture" + how, picture(fit), { uhd }, gradientPicture({ 4096, 2160 }, QImage::Format_RGB32));
     }
 
@@ -206,7 +160,7 @@ void ReferenceTest::sameAsReference_data()
         { "custom bars", customBars(4, 0, 1, 1) },
         { "scan lines", scanLines(20, 5, 15, 3) },
         { "character test", characterTest(6, Qt::white) },
-        { "square", square({ 30, 40, 20, 20 }, Qt::black) },
+        { "square", movingSquare({ 30, 40, 20, 20 }, Qt::black) },
         { "gray blocks with labels", family(GrayBlocks, 0, Qt::white, true) },
         { "bright contrast", family(GrayBlocks, 1, Qt::black, true) },
         { "full-window clock", family(Special, 0, Qt::black) },
@@ -276,10 +230,6 @@ void ReferenceTest::fullWindowClockEveryDigit_data()
     QTest::addColumn<QSize>("size");
     QTest::addColumn<QColor>("base");
     QTest::newRow("1921 x 1081 on white") << odd << QColor(Qt::white);
-    QTest::newRow("1921 x 1081 on dark blue") << odd << QColor(20, 40, 60);
-    QTest::newRow("4K on orange") << uhd << QColor(200, 100, 50);
-    QTest::newRow("640 x 360 on black") << QSize(640, 360) << QColor(Qt::black);
-    QTest::newRow("small text, 300 x 200") << QSize(300, 200) << QColor(90, 90, 90);
     QTest::newRow("text wider than the window, 1000 x 1000") << QSize(1000, 1000) << QColor(90, 90, 90);
 }
 
@@ -311,25 +261,16 @@ void ReferenceTest::oneWindowAcrossFrames()
     const QImage second = gradientPicture({ 150, 100 }, QImage::Format_RGB32);
     const QList<QPair<const char *, Step>> steps = {
         { "ball", [](PatternState &s, Frames &) { s.mode = GrayBars; s.rampLength = -1; s.colorRampChart = 0; } },
-        { "light colour green", [](PatternState &s, Frames &) { s.rampLightColor = Qt::green; } },
-        { "reversed", [](PatternState &s, Frames &) { s.rampReverse = 1 - s.rampReverse; } },
         { "gray offset 100", [](PatternState &s, Frames &) { s.grayOffset = 100; } },
-        { "ramp 64", [](PatternState &s, Frames &) { s.rampLength = 64; } },
         { "dark colour red", [](PatternState &s, Frames &) { s.rampDarkColor = Qt::red; s.grayOffset = 0; } },
         { "chart", [](PatternState &s, Frames &) { s.colorRampChart = 1; } },
-        { "chart direction 3", [](PatternState &s, Frames &) { s.colorRampDirection = 3; } },
-        { "ball again", [](PatternState &s, Frames &) { s.rampLength = -1; s.colorRampChart = 0; } },
         { "scan lines", [](PatternState &s, Frames &) { s.mode = ScanLines; s.scanOffset = 0; } },
         { "offset 5", [](PatternState &s, Frames &) { s.scanOffset = 5; } },
-        { "offset 21", [](PatternState &s, Frames &) { s.scanOffset = 21; } },
         { "character test", [](PatternState &s, Frames &) { s.fontTest = 1; } },
-        { "dark green background", [](PatternState &s, Frames &) { s.scanBackground = QColor(Qt::darkGreen); } },
         { "translucent lines", [](PatternState &s, Frames &) { s.fontTest = 0; s.scanLineColor = QColor(0, 0, 0, 128); } },
         { "translucent background", [](PatternState &s, Frames &) { s.scanBackground = QColor(0, 128, 0, 100); } },
-        { "opaque again", [](PatternState &s, Frames &) { s.scanBackground = Qt::darkGreen; s.scanLineColor = Qt::white; } },
         { "gray blocks", [](PatternState &s, Frames &) { s.mode = GrayBlocks; s.grayBlockType = 0; } },
         { "dark contrast", [](PatternState &s, Frames &) { s.grayBlockType = 2; } },
-        { "bright contrast", [](PatternState &s, Frames &) { s.grayBlockType = 1; } },
         { "grid", [](PatternState &s, Frames &) { s.mode = Special; s.specialType = 2; } },
         { "cabinet clock", [](PatternState &s, Frames &) { s.specialType = 1; } },
         { "picture", [first](PatternState &s, Frames &f) { s.specialType = 3; f.setPicture(first); } },

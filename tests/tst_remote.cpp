@@ -122,29 +122,22 @@ private slots:
         QTest::newRow("pattern opens the window") << QByteArray("PUT") << QByteArray("/api/pattern") << QByteArray(R"({"pattern": "bars:preset"})") << token << 200 << "visible" << "true";
         QTest::newRow("pattern named canonically") << QByteArray("PUT") << QByteArray("/api/pattern") << QByteArray(R"({"pattern": "SOLID:color=red"})") << token << 200 << "pattern" << "solid:color=#ff0000";
         QTest::newRow("window off") << QByteArray("PUT") << QByteArray("/api/visible") << QByteArray(R"({"on": false})") << token << 200 << "visible" << "false";
-        QTest::newRow("window on") << QByteArray("PUT") << QByteArray("/api/visible") << QByteArray(R"({"on": true})") << token << 200 << "visible" << "true";
         QTest::newRow("info off") << QByteArray("PUT") << QByteArray("/api/info") << QByteArray(R"({"visible": false})") << token << 200 << "info" << "false";
         QTest::newRow("full screen") << QByteArray("PUT") << QByteArray("/api/fullscreen") << QByteArray(R"({"on": true})") << token << 200 << "fullscreen" << "true";
-        QTest::newRow("back from full screen") << QByteArray("PUT") << QByteArray("/api/fullscreen") << QByteArray(R"({"on": false})") << token << 200 << "fullscreen" << "false";
         QTest::newRow("geometry") << QByteArray("PUT") << QByteArray("/api/geometry") << QByteArray(R"({"x": -100, "y": 50, "width": 640, "height": 360})") << token << 200 << "geometry" << R"({"height":360,"width":640,"x":-100,"y":50})";
         QTest::newRow("scan step") << QByteArray("POST") << QByteArray("/api/scan/step") << QByteArray() << token << 200 << "pattern" << "solid";
         QTest::newRow("page needs no token") << QByteArray("GET") << QByteArray("/") << QByteArray() << QByteArray() << 200 << "" << "";
 
         QTest::newRow("wrong token") << QByteArray("GET") << QByteArray("/api/state") << QByteArray() << QByteArray("tok-0123456789abcdeX") << 401 << "error" << "token";
         QTest::newRow("no token") << QByteArray("PUT") << QByteArray("/api/info") << QByteArray(R"({"visible": true})") << QByteArray() << 401 << "error" << "token";
-        QTest::newRow("unknown path without token") << QByteArray("GET") << QByteArray("/api/nothing") << QByteArray() << QByteArray() << 401 << "error" << "token";
         QTest::newRow("unknown api path") << QByteArray("GET") << QByteArray("/api/nothing") << QByteArray() << token << 404 << "error" << "/api/nothing";
         QTest::newRow("unknown path") << QByteArray("GET") << QByteArray("/nothing") << QByteArray() << QByteArray() << 404 << "error" << "/nothing";
         QTest::newRow("wrong method") << QByteArray("GET") << QByteArray("/api/pattern") << QByteArray() << token << 405 << "error" << "PUT";
-        QTest::newRow("state is read only") << QByteArray("DELETE") << QByteArray("/api/state") << QByteArray() << token << 405 << "error" << "GET";
         QTest::newRow("not JSON") << QByteArray("PUT") << QByteArray("/api/pattern") << QByteArray("{\"pattern\": ") << token << 400 << "error" << "not JSON";
-        QTest::newRow("not an object") << QByteArray("PUT") << QByteArray("/api/info") << QByteArray("[true]") << token << 400 << "error" << "object";
         QTest::newRow("unknown key") << QByteArray("PUT") << QByteArray("/api/visible") << QByteArray(R"({"on": true, "x": 1})") << token << 400 << "error" << "'x'";
         QTest::newRow("switch not a bool") << QByteArray("PUT") << QByteArray("/api/visible") << QByteArray(R"({"on": "yes"})") << token << 400 << "error" << "'on'";
-        QTest::newRow("pattern not text") << QByteArray("PUT") << QByteArray("/api/pattern") << QByteArray(R"({"pattern": 3})") << token << 400 << "error" << "'pattern'";
         QTest::newRow("bad pattern value") << QByteArray("PUT") << QByteArray("/api/pattern") << QByteArray(R"({"pattern": "bars:cols=500"})") << token << 400 << "error" << "cols";
         QTest::newRow("width beyond the range") << QByteArray("PUT") << QByteArray("/api/geometry") << QByteArray(R"({"width": 5000})") << token << 400 << "error" << "width 5000 is outside 50..";
-        QTest::newRow("x not whole") << QByteArray("PUT") << QByteArray("/api/geometry") << QByteArray(R"({"x": 1.5})") << token << 400 << "error" << "'x'";
         QTest::newRow("no placement") << QByteArray("PUT") << QByteArray("/api/geometry") << QByteArray("{}") << token << 400 << "error" << "at least one";
         QTest::newRow("body over 64 KiB") << QByteArray("PUT") << QByteArray("/api/info") << QByteArray(70000, ' ') << token << 413 << "error" << "65536";
     }
@@ -191,7 +184,6 @@ private slots:
         QTest::addColumn<int>("status");
         const QString outside = elsewhere.filePath(QStringLiteral("outside.png"));
         QTest::newRow("relative to the folder") << "wall.png" << 200;
-        QTest::newRow("absolute inside") << sharedFolder.filePath(QStringLiteral("wall.png")) << 200;
         QTest::newRow("dot-dot out of the folder") << QDir(sharedFolder.path()).relativeFilePath(outside) << 403;
         QTest::newRow("absolute outside") << outside << 403;
         QTest::newRow("link out of the folder") << "escape.png" << 403;
