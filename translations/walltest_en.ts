@@ -191,7 +191,7 @@
     </message>
     <message>
         <source>点击测试画面窗口后按空格可隐藏/显示画面文字说明</source>
-        <translation>Click the pattern, then Space hides/shows its text</translation>
+        <translation>Click the pattern; Space hides/shows its text</translation>
     </message>
     <message>
         <source>2</source>
@@ -327,15 +327,15 @@
     </message>
     <message>
         <source>扫描线</source>
-        <translation>Scan lines</translation>
+        <translation>Scanning</translation>
     </message>
     <message>
         <source>横线</source>
-        <translation>Rows</translation>
+        <translation>Horiz.</translation>
     </message>
     <message>
         <source>竖线</source>
-        <translation>Cols</translation>
+        <translation>Vert.</translation>
     </message>
     <message>
         <source>左斜线</source>
@@ -403,7 +403,8 @@
     </message>
     <message>
         <source>灰度块</source>
-        <translation>Gray blocks</translation>
+        <translation>Gray
+blocks</translation>
     </message>
     <message>
         <source>对比度
