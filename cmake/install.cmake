@@ -74,8 +74,8 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # What dpkg-shlibdeps cannot see: the fonts the patterns and the panel name,
 # and the toolkit's own translations for its dialogs.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-noto-cjk, fonts-liberation2, fonts-urw-base35, qttranslations5-l10n")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "test patterns for LED display walls
-walltest fills a window placed exactly over the part of the desktop that
+# The synopsis is CPACK_PACKAGE_DESCRIPTION_SUMMARY; this is the rest.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "walltest fills a window placed exactly over the part of the desktop that
 an LED display wall shows with test patterns: solid colours and gray
 levels, colour bars, gray ramps and gradients, moving scan lines, a
 character test, contrast charts, frame-delay clocks per cabinet, a grid
