@@ -175,7 +175,7 @@
     </message>
     <message>
         <source>背景色灰度改变</source>
-        <translation>Dim the colour</translation>
+        <translation>Gray level</translation>
     </message>
     <message>
         <source>START</source>
