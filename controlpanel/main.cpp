@@ -13,6 +13,7 @@
 #include "wallprofile.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QTextStream>
 
 #include <malloc.h>
@@ -128,6 +129,9 @@ int main(int argc, char *argv[])
 
     skipOpenGL();
     QApplication app(argc, argv);
+    // The installed desktop entry and icon, for the desktop's task list.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.walltest.walltest"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.walltest.walltest")));
     // Before the panel is built: its form takes its texts when it is set up.
     installTranslations(language);
     registerFontSubstitutions();

@@ -21,15 +21,13 @@
 namespace {
 
 // How far the ink of a control's text reaches from where the style starts
-// it, at 96 dpi: the resolution of the X and Windows desktops that the
-// layout's pixels were made for (offscreen and Xvfb say 100).
+// it. Offscreen, like Xvfb, has 100 dpi: a little more than the 96 of most
+// desktops, so what fits here fits there.
 int inkWidth(QWidget *widget, const QString &text)
 {
-    QFont font = widget->font();
-    font.setPixelSize(qRound(font.pointSizeF() * 96 / 72));
     int width = 0;
     for (const QString &line : text.split(QLatin1Char('\n')))
-        width = qMax(width, QFontMetrics(font).tightBoundingRect(line).right() + 1);
+        width = qMax(width, widget->fontMetrics().tightBoundingRect(line).right() + 1);
     return width;
 }
 

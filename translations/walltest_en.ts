@@ -239,7 +239,7 @@
     </message>
     <message>
         <source>请先在表格中双击选择颜色再设置大小</source>
-        <translation>Double-click a cell for a colour first</translation>
+        <translation>Double-click a cell for its colour</translation>
     </message>
     <message>
         <source>3</source>
@@ -327,11 +327,11 @@
     </message>
     <message>
         <source>扫描线</source>
-        <translation>Scanning</translation>
+        <translation>Scan</translation>
     </message>
     <message>
         <source>横线</source>
-        <translation>Horiz.</translation>
+        <translation>Hor.</translation>
     </message>
     <message>
         <source>竖线</source>
@@ -428,7 +428,7 @@ blocks</translation>
     </message>
     <message>
         <source>帧延时</source>
-        <translation>Frame delay</translation>
+        <translation>Delay</translation>
     </message>
     <message>
         <source>大屏</source>
@@ -461,7 +461,7 @@ circles</translation>
     </message>
     <message>
         <source>原图大小</source>
-        <translation>Own size</translation>
+        <translation>Native</translation>
     </message>
     <message>
         <source>适应画面</source>
