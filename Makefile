@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: run test deps build bench gallery soak test-sanitize clean
+.PHONY: run test deps build package bench gallery soak test-sanitize clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -19,6 +19,10 @@ run: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j 1
+
+# The Debian package, $(BUILD)/walltest_VERSION_ARCH.deb.
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 bench: build
 	bash scripts/bench.sh $(BUILD)

@@ -1,5 +1,6 @@
 #include "commandline.h"
 
+#include "language.h"
 #include "patternspec.h"
 
 #include <QCommandLineParser>
@@ -12,6 +13,23 @@
 namespace {
 
 const char *const geometryOption = "--geometry";
+
+QCommandLineOption languageOption()
+{
+    return { QStringLiteral("lang"),
+             QCoreApplication::translate("CommandLine", "Speak LANG: zh (Chinese) or en (English), remembered in the profile; by default the system's language."),
+             QStringLiteral("LANG") };
+}
+
+QCommandLineOption profileOption()
+{
+    return { QStringLiteral("profile"), QCoreApplication::translate("CommandLine", "Remember the wall in profile NAME instead of 'default' (one per wall or venue)."), QStringLiteral("NAME") };
+}
+
+QCommandLineOption resetOption()
+{
+    return { QStringLiteral("reset"), QCoreApplication::translate("CommandLine", "Start from the defaults and overwrite the profile.") };
+}
 
 QString invalid(const QString &option, const QString &value, const QString &why)
 {
@@ -166,6 +184,20 @@ QString takeGeometryArgument(int &argc, char **argv)
     return value;
 }
 
+CommandLine languageOptions(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.addOptions({ languageOption(), profileOption(), resetOption() });
+    // Unknown options fail the parse, but the known ones are read all the same.
+    parser.parse(arguments);
+    CommandLine line;
+    line.language = parser.value(QStringLiteral("lang"));
+    if (parser.isSet(QStringLiteral("profile")))
+        line.profile = parser.value(QStringLiteral("profile"));
+    line.reset = parser.isSet(QStringLiteral("reset"));
+    return line;
+}
+
 bool parseCommandLine(const QStringList &arguments, CommandLine *out, QString *error)
 {
     QCommandLineParser parser;
@@ -179,8 +211,9 @@ bool parseCommandLine(const QStringList &arguments, CommandLine *out, QString *e
         { QStringLiteral("fullscreen"), QCoreApplication::translate("CommandLine", "Show the test-pattern window full screen.") },
         { QStringLiteral("no-info"), QCoreApplication::translate("CommandLine", "Hide the information text.") },
         { QStringLiteral("list-patterns"), QCoreApplication::translate("CommandLine", "List every pattern family with its keys and ranges, then exit.") },
-        { QStringLiteral("profile"), QCoreApplication::translate("CommandLine", "Remember the wall in profile NAME instead of 'default' (one per wall or venue)."), QStringLiteral("NAME") },
-        { QStringLiteral("reset"), QCoreApplication::translate("CommandLine", "Start from the defaults and overwrite the profile.") },
+        profileOption(),
+        resetOption(),
+        languageOption(),
         { QStringLiteral("export"), QCoreApplication::translate("CommandLine", "Write the pattern as a PNG file, without any display, then exit."), QStringLiteral("FILE") },
         { QStringLiteral("size"), QCoreApplication::translate("CommandLine", "Size of the exported picture (default 1920x1080, up to 16384 on a side)."), QStringLiteral("WxH") },
         { QStringLiteral("frames"), QCoreApplication::translate("CommandLine", "Export N frames of a moving pattern as FILE-0001.png, FILE-0002.png, ..."), QStringLiteral("N") },
@@ -231,6 +264,16 @@ bool parseCommandLine(const QStringList &arguments, CommandLine *out, QString *e
         if (!profileName.match(line.profile).hasMatch() || line.profile.startsWith(QLatin1Char('.'))) {
             *error = invalid(QStringLiteral("profile"), line.profile,
                              QCoreApplication::translate("CommandLine", "use letters, digits, '-', '_' and '.', not starting with '.'"));
+            return false;
+        }
+    }
+
+    if (parser.isSet(QStringLiteral("lang"))) {
+        Language language;
+        line.language = parser.value(QStringLiteral("lang"));
+        if (!parseLanguage(line.language, &language)) {
+            *error = invalid(QStringLiteral("lang"), line.language,
+                             QCoreApplication::translate("CommandLine", "expected zh or en"));
             return false;
         }
     }

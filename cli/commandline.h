@@ -19,6 +19,7 @@ struct CommandLine
     bool noInfo = false;
     QString profile = QStringLiteral("default");
     bool reset = false;
+    QString language;               // "zh" or "en"; empty: the remembered one or the system's
 
     QString exportFile;
     QSize exportSize = QSize(1920, 1080);
@@ -41,6 +42,12 @@ constexpr int MaxExportSide = 16384;
 // Reads the program's arguments (argv[0] first). Needs a QCoreApplication.
 // On a bad option or value returns false with one line in *error.
 bool parseCommandLine(const QStringList &arguments, CommandLine *out, QString *error);
+
+// The --lang, --profile and --reset of the arguments, read before the rest
+// so that --help and the command line's errors come in the chosen language.
+// Other options, even unknown ones, are passed over; bad values are left to
+// parseCommandLine to refuse.
+CommandLine languageOptions(const QStringList &arguments);
 
 // Takes --geometry and its value out of argv, where the toolkit would read
 // it and place the first window shown, and returns the value (empty when

@@ -1,5 +1,6 @@
 #include "commandline.h"
 #include "dialog.h"
+#include "language.h"
 #include "mainwindow.h"
 #include "patternexport.h"
 #include "patternspec.h"
@@ -12,6 +13,7 @@
 #include "wallprofile.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QTextStream>
 
 #include <malloc.h>
@@ -19,22 +21,37 @@
 
 namespace {
 
+// --lang, else the language remembered in the profile, else the system's.
+Language startLanguage(const QStringList &arguments)
+{
+    const CommandLine options = languageOptions(arguments);
+    const QString remembered = options.reset ? QString() : WallProfile::rememberedLanguage(options.profile);
+    return chooseLanguage(options.language, remembered, messagesLocale());
+}
+
 // Reads the command line with an application object that needs no display,
 // so that --help, --version, --list-patterns, --export and a bad option
 // work over ssh and in scripts.
-bool readCommandLine(int argc, char **argv, const QString &geometry, CommandLine *line, QString *error)
+bool readCommandLine(int argc, char **argv, const QString &geometry, CommandLine *line, Language *language,
+                     QString *error)
 {
     QCoreApplication reader(argc, argv);
     QStringList arguments = reader.arguments();
     if (!geometry.isEmpty())
         arguments << QStringLiteral("--geometry") << geometry;
-    return parseCommandLine(arguments, line, error);
+    *language = startLanguage(arguments);
+    installTranslations(*language);
+    if (parseCommandLine(arguments, line, error))
+        return true;
+    *error += QLatin1Char('\n') + QCoreApplication::translate("CommandLine", "Try 'walltest --help' for more information.");
+    return false;
 }
 
-int runExport(int argc, char **argv, const CommandLine &line)
+int runExport(int argc, char **argv, const CommandLine &line, Language language)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    installTranslations(language);
     registerFontSubstitutions();
     ExportRequest request;
     request.file = line.exportFile;
@@ -64,7 +81,7 @@ std::unique_ptr<RemoteServer> startRemote(MainWindow &panel, const CommandLine &
         return nullptr;
     const QString address = remoteAddress(line.remoteAddress, server->port(), token);
     panel.testPatternWindow()->setAddressCode(qrCodeImage(address));
-    QTextStream(stdout) << "Remote control: " << address << '\n';
+    QTextStream(stdout) << QCoreApplication::translate("RemoteServer", "Remote control: %1").arg(address) << '\n';
     return server;
 }
 
@@ -86,9 +103,10 @@ int main(int argc, char *argv[])
     const QString geometry = takeGeometryArgument(argc, argv);
 
     CommandLine line;
+    Language language = Language::Untranslated;
     QString error;
-    if (!readCommandLine(argc, argv, geometry, &line, &error)) {
-        QTextStream(stderr) << "walltest: " << error << "\nTry 'walltest --help' for more information.\n";
+    if (!readCommandLine(argc, argv, geometry, &line, &language, &error)) {
+        QTextStream(stderr) << "walltest: " << error << '\n';
         return 2;
     }
     QTextStream out(stdout);
@@ -104,13 +122,18 @@ int main(int argc, char *argv[])
             out << family << '\n';
         return 0;
     case CommandLine::Export:
-        return runExport(argc, argv, line);
+        return runExport(argc, argv, line, language);
     case CommandLine::Run:
         break;
     }
 
     skipOpenGL();
     QApplication app(argc, argv);
+    // The installed desktop entry and icon, for the desktop's task list.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.walltest.walltest"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.walltest.walltest")));
+    // Before the panel is built: its form takes its texts when it is set up.
+    installTranslations(language);
     registerFontSubstitutions();
     MainWindow w;
     // The remembered wall first, so that the command line overrides it and

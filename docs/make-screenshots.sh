@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Makes the README's pictures from the real program under Xvfb: the widened
-# control panel and three patterns of the test-pattern window.
+# control panel as the form has it and in English, and three patterns of the
+# test-pattern window.
 # Usage: bash docs/make-screenshots.sh [path-to-walltest]   (default build/walltest)
 # Needs Xvfb, xdotool and ImageMagick (scripts/install-deps.sh installs them).
 set -u
@@ -60,3 +61,12 @@ menu 6
 click_at $((tab_x + 40)) $((tab_y + 160)) 81 61       # 黑底方格圆圈, grid and circles
 park
 shoot_pattern pattern-grid-circles.png
+
+# The same panel in English, in a run of its own.
+kill "$WALLTEST_PID"
+wait "$WALLTEST_PID" 2>/dev/null
+start_walltest "$binary" /dev/null --lang en
+click_at $((page_x + 260)) $((page_y + 200)) 71 21    # START
+click_at $((page_x + 559)) $((page_y + 281)) 31 31    # ">" widens the panel
+park
+shoot_panel panel-en.png

@@ -2,6 +2,7 @@
 
 #include "patternstate.h"
 
+#include <QCoreApplication>
 #include <QSet>
 
 #include <algorithm>
@@ -328,11 +329,11 @@ bool readValue(const KeySpec &spec, const QString &raw, QString *canonical)
 // What the key accepts, as the refusals and the help say it.
 QString allowedValues(const KeySpec &spec)
 {
-    const QString sizes = QStringLiteral("WxH with W %1..%2 and H %3..%4")
+    const QString sizes = QCoreApplication::translate("PatternName", "WxH with W %1..%2 and H %3..%4")
                               .arg(spec.range.low).arg(spec.range.high).arg(spec.heights.low).arg(spec.heights.high);
     switch (spec.kind) {
     case Kind::Flag:
-        return QStringLiteral("no value, it is a flag");
+        return QCoreApplication::translate("PatternName", "no value, it is a flag");
     case Kind::Number:
         return QStringLiteral("%1..%2").arg(spec.range.low).arg(spec.range.high);
     case Kind::Choice: {
@@ -342,15 +343,15 @@ QString allowedValues(const KeySpec &spec)
         return sorted.join(QLatin1String(", "));
     }
     case Kind::Colour:
-        return QStringLiteral("#rrggbb or black, white, red, green, blue, cyan, magenta, yellow");
+        return QCoreApplication::translate("PatternName", "#rrggbb or black, white, red, green, blue, cyan, magenta, yellow");
     case Kind::ColourList:
-        return QStringLiteral("#rrggbb;#rrggbb;... with cols x rows colours, row by row");
+        return QCoreApplication::translate("PatternName", "#rrggbb;#rrggbb;... with cols x rows colours, row by row");
     case Kind::CellSize:
-        return QStringLiteral("auto or ") + sizes;
+        return QCoreApplication::translate("PatternName", "auto or %1").arg(sizes);
     case Kind::Size:
         return sizes;
     case Kind::Rest:
-        return QStringLiteral("a file name, to the end of the name");
+        return QCoreApplication::translate("PatternName", "a file name, to the end of the name");
     }
     return QString();
 }
@@ -399,7 +400,7 @@ bool checkBars(PatternName &name, const QSet<QString> &given, QString *error)
     if (given.contains(QStringLiteral("preset"))) {
         for (const QString &key : { QStringLiteral("cols"), QStringLiteral("rows"), QStringLiteral("colors") }) {
             if (given.contains(key))
-                return fail(error, QStringLiteral("bars: preset cannot take %1 (preset is the 7 x 1 table red, green, blue, white, cyan, magenta, yellow; allowed with it: cell, tile, base, gray)").arg(key));
+                return fail(error, QCoreApplication::translate("PatternName", "bars: preset cannot take %1 (preset is the 7 x 1 table red, green, blue, white, cyan, magenta, yellow; allowed with it: cell, tile, base, gray)").arg(key));
         }
         name.values[QStringLiteral("cols")] = QStringLiteral("7");
         name.values[QStringLiteral("rows")] = QStringLiteral("1");
@@ -407,10 +408,10 @@ bool checkBars(PatternName &name, const QSet<QString> &given, QString *error)
     }
     const int count = name.number(QStringLiteral("cols")) * name.number(QStringLiteral("rows"));
     if (given.contains(QStringLiteral("colors")) && name.colors(QStringLiteral("colors")).size() != count)
-        return fail(error, QStringLiteral("bars: colors holds %1 colours (allowed: exactly cols x rows = %2)")
+        return fail(error, QCoreApplication::translate("PatternName", "bars: colors holds %1 colours (allowed: exactly cols x rows = %2)")
                                .arg(name.colors(QStringLiteral("colors")).size()).arg(count));
     if (name.flag(QStringLiteral("tile")) && name.size(QStringLiteral("cell")).isEmpty())
-        return fail(error, QStringLiteral("bars: tile needs a cell size (allowed: tile with cell=WxH; cell=auto always fills the window)"));
+        return fail(error, QCoreApplication::translate("PatternName", "bars: tile needs a cell size (allowed: tile with cell=WxH; cell=auto always fills the window)"));
     settleBarsTable(name);
     return true;
 }
@@ -423,31 +424,31 @@ bool readKeys(const FamilySpec &family, const QString &keys, PatternName &name, 
         QString item = keys.mid(position, comma < 0 ? -1 : comma - position);
         const int equals = item.indexOf(QLatin1Char('='));
         const QString key = (equals < 0 ? item : item.left(equals)).trimmed().toLower();
-        const QString allowedKeys = QStringLiteral("allowed: %1").arg(keyNames(family).join(QLatin1String(", ")));
+        const QString allowedKeys = QCoreApplication::translate("PatternName", "allowed: %1").arg(keyNames(family).join(QLatin1String(", ")));
         if (key.isEmpty())
-            return fail(error, QStringLiteral("%1: empty key in \"%2\" (%3)").arg(family.family, keys, allowedKeys));
+            return fail(error, QCoreApplication::translate("PatternName", "%1: empty key in \"%2\" (%3)").arg(family.family, keys, allowedKeys));
         const KeySpec *spec = findKey(family, key);
         if (!spec)
-            return fail(error, QStringLiteral("%1: unknown key \"%2\" (%3)").arg(family.family, key, family.keys.isEmpty() ? QStringLiteral("no keys") : allowedKeys));
+            return fail(error, QCoreApplication::translate("PatternName", "%1: unknown key \"%2\" (%3)").arg(family.family, key, family.keys.isEmpty() ? QCoreApplication::translate("PatternName", "no keys") : allowedKeys));
         if (spec->kind == Kind::Rest && equals >= 0) {
             item = keys.mid(position);
             comma = -1;
         }
         if (given.contains(spec->key))
-            return fail(error, QStringLiteral("%1: key \"%2\" is given twice%3").arg(family.family, key,
-                        spec->alias.isEmpty() ? QString() : QStringLiteral(" (%1 and %2 are the same key)").arg(spec->key, spec->alias)));
+            return fail(error, QCoreApplication::translate("PatternName", "%1: key \"%2\" is given twice%3").arg(family.family, key,
+                        spec->alias.isEmpty() ? QString() : QCoreApplication::translate("PatternName", " (%1 and %2 are the same key)").arg(spec->key, spec->alias)));
         given.insert(spec->key);
 
         if (spec->kind == Kind::Flag) {
             if (equals >= 0)
-                return fail(error, QStringLiteral("%1: \"%2\" is a flag and takes no value (allowed: %3 alone)").arg(family.family, item.trimmed(), key));
+                return fail(error, QCoreApplication::translate("PatternName", "%1: \"%2\" is a flag and takes no value (allowed: %3 alone)").arg(family.family, item.trimmed(), key));
             name.values[spec->key] = QStringLiteral("1");
         } else {
             if (equals < 0)
-                return fail(error, QStringLiteral("%1: %2 needs a value (allowed: %3)").arg(family.family, key, allowedValues(*spec)));
+                return fail(error, QCoreApplication::translate("PatternName", "%1: %2 needs a value (allowed: %3)").arg(family.family, key, allowedValues(*spec)));
             QString value;
             if (!readValue(*spec, item.mid(equals + 1), &value))
-                return fail(error, QStringLiteral("%1: %2 is not allowed (allowed: %3)").arg(family.family, item.trimmed(), allowedValues(*spec)));
+                return fail(error, QCoreApplication::translate("PatternName", "%1: %2 is not allowed (allowed: %3)").arg(family.family, item.trimmed(), allowedValues(*spec)));
             name.values[spec->key] = value;
         }
         if (comma < 0)
@@ -660,12 +661,12 @@ bool parsePatternName(const QString &text, PatternName *out, QString *error)
 {
     const int colon = text.indexOf(QLatin1Char(':'));
     const QString familyText = (colon < 0 ? text : text.left(colon)).trimmed().toLower();
-    const QString allowedFamilies = QStringLiteral("allowed: %1").arg(familyNames().join(QLatin1String(", ")));
+    const QString allowedFamilies = QCoreApplication::translate("PatternName", "allowed: %1").arg(familyNames().join(QLatin1String(", ")));
     if (familyText.isEmpty())
-        return fail(error, QStringLiteral("empty pattern name (%1)").arg(allowedFamilies));
+        return fail(error, QCoreApplication::translate("PatternName", "empty pattern name (%1)").arg(allowedFamilies));
     const FamilySpec *family = findFamily(familyText);
     if (!family)
-        return fail(error, QStringLiteral("unknown pattern family \"%1\" (%2)").arg(familyText, allowedFamilies));
+        return fail(error, QCoreApplication::translate("PatternName", "unknown pattern family \"%1\" (%2)").arg(familyText, allowedFamilies));
 
     PatternName name = defaultName(*family);
     QSet<QString> given;

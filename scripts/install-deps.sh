@@ -11,6 +11,8 @@ packages=(
     chromium chromium-driver python3-selenium
     xvfb xauth xdotool x11-utils imagemagick
     fonts-noto-cjk fonts-liberation2 fonts-urw-base35
+    qttools5-dev qttranslations5-l10n
+    help2man dpkg-dev fakeroot file lintian appstream desktop-file-utils
 )
 
 missing=()

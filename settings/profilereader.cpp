@@ -1,5 +1,6 @@
 #include "profilereader.h"
 
+#include <QCoreApplication>
 #include <QSettings>
 #include <QStringList>
 #include <QtDebug>
@@ -18,7 +19,7 @@ QString plainText(const QVariant &value)
 
 void ProfileReader::refuse(const QString &key, const QString &problem)
 {
-    qWarning().noquote() << QStringLiteral("walltest: profile %1: %2; using the default").arg(key, problem);
+    qWarning().noquote() << QCoreApplication::translate("WallProfile", "walltest: profile %1: %2; using the default").arg(key, problem);
 }
 
 bool ProfileReader::has(const QString &key) const
@@ -34,7 +35,7 @@ bool ProfileReader::number(const QString &key, int low, int high, int *value) co
     bool ok = false;
     const int read = text.toInt(&ok);
     if (!ok || read < low || read > high) {
-        refuse(key, QStringLiteral("\"%1\" is not a whole number from %2 to %3").arg(text).arg(low).arg(high));
+        refuse(key, QCoreApplication::translate("WallProfile", "\"%1\" is not a whole number from %2 to %3").arg(text).arg(low).arg(high));
         return false;
     }
     *value = read;
@@ -51,7 +52,7 @@ bool ProfileReader::flag(const QString &key, bool *value) const
     } else if (text == QLatin1String("false") || text == QLatin1String("0")) {
         *value = false;
     } else {
-        refuse(key, QStringLiteral("\"%1\" is neither true nor false").arg(text));
+        refuse(key, QCoreApplication::translate("WallProfile", "\"%1\" is neither true nor false").arg(text));
         return false;
     }
     return true;
@@ -72,13 +73,13 @@ bool ProfileReader::colors(const QString &key, int count, QVector<QColor> *value
         return false;
     const QStringList names = plainText(settings.value(key)).split(QLatin1Char(' '), Qt::SkipEmptyParts);
     if (names.size() != count) {
-        refuse(key, QStringLiteral("%1 colours where %2 are needed").arg(names.size()).arg(count));
+        refuse(key, QCoreApplication::translate("WallProfile", "%1 colours where %2 are needed").arg(names.size()).arg(count));
         return false;
     }
     QVector<QColor> read;
     for (const QString &name : names) {
         if (!QColor::isValidColor(name)) {
-            refuse(key, QStringLiteral("\"%1\" is not a colour").arg(name));
+            refuse(key, QCoreApplication::translate("WallProfile", "\"%1\" is not a colour").arg(name));
             return false;
         }
         read.append(QColor(name));

@@ -3,6 +3,7 @@
 #include "applypattern.h"
 #include "commandline.h"
 #include "dialog.h"
+#include "language.h"
 #include "mainwindow.h"
 #include "profilereader.h"
 #include "ui_mainwindow.h"
@@ -88,6 +89,7 @@ const QString tableRowsKey = QStringLiteral("colortable/rows");
 const QString tableColorsKey = QStringLiteral("colortable/colors");
 const QString picturePathKey = QStringLiteral("picture/path");
 const QString lastPatternKey = QStringLiteral("pattern/last");
+const QString languageKey = QStringLiteral("lang");
 
 template <typename Widget>
 Widget *control(MainWindow *panel, const char *name)
@@ -119,7 +121,7 @@ QRect ontoDesktop(const QRect &placement)
         return placement;
     QRect moved = placement;
     moved.moveTopLeft(primary->geometry().topLeft());
-    qWarning().noquote() << QStringLiteral("walltest: profile wall: %1 lies off the desktop; moved to %2")
+    qWarning().noquote() << QCoreApplication::translate("WallProfile", "walltest: profile wall: %1 lies off the desktop; moved to %2")
                                 .arg(geometryText(placement), geometryText(moved));
     return moved;
 }
@@ -130,6 +132,12 @@ QString WallProfile::pathOf(const QString &name)
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/walltest/")
            + name + QStringLiteral(".ini");
+}
+
+QString WallProfile::rememberedLanguage(const QString &name)
+{
+    const QSettings profile(pathOf(name), QSettings::IniFormat);
+    return profile.value(languageKey).toString();
 }
 
 WallProfile::WallProfile(MainWindow *panel, const CommandLine &line)
@@ -146,12 +154,20 @@ WallProfile::WallProfile(MainWindow *panel, const CommandLine &line)
     connect(saveTimer, &QTimer::timeout, this, &WallProfile::save);
 
     lastPattern = printPatternName(currentPatternName(*window));
+    language = line.language;
     if (line.reset) {
         save();
     } else if (QFileInfo::exists(path())) {
         restore();
         showPatternOnFirstShow = line.pattern.isEmpty();
+        const QString chosen = language;
+        restoreLanguage();
         written = values();
+        // A language given on the command line is remembered in turn.
+        if (!chosen.isEmpty() && chosen != language) {
+            language = chosen;
+            scheduleSave();
+        }
     }
     watchChanges();
 }
@@ -169,9 +185,9 @@ bool WallProfile::savePending() const
 void WallProfile::restore()
 {
     if (settings->status() == QSettings::AccessError)
-        qWarning().noquote() << QStringLiteral("walltest: cannot read the profile %1; using the defaults").arg(path());
+        qWarning().noquote() << QCoreApplication::translate("WallProfile", "walltest: cannot read the profile %1; using the defaults").arg(path());
     else if (settings->status() == QSettings::FormatError)
-        qWarning().noquote() << QStringLiteral("walltest: profile %1: damaged lines skipped").arg(path());
+        qWarning().noquote() << QCoreApplication::translate("WallProfile", "walltest: profile %1: damaged lines skipped").arg(path());
 
     const ProfileReader reader(*settings);
     // Switches first: the cell-size spin boxes and the picture read them.
@@ -207,7 +223,7 @@ void WallProfile::restore()
         if (QFileInfo(picture).isFile())
             panel->setPicturePath(picture);
         else
-            ProfileReader::refuse(picturePathKey, QStringLiteral("no file \"%1\"").arg(picture));
+            ProfileReader::refuse(picturePathKey, QCoreApplication::translate("WallProfile", "no file \"%1\"").arg(picture));
     }
     restoreColorTable();
     restorePlacement();
@@ -275,6 +291,19 @@ void WallProfile::restorePattern()
         lastPattern = printPatternName(name);
     else
         ProfileReader::refuse(lastPatternKey, error);
+}
+
+void WallProfile::restoreLanguage()
+{
+    const ProfileReader reader(*settings);
+    QString text;
+    Language parsed;
+    if (!reader.text(languageKey, &text))
+        return;
+    if (parseLanguage(text, &parsed))
+        language = text;
+    else
+        ProfileReader::refuse(languageKey, QCoreApplication::translate("WallProfile", "\"%1\" is neither zh nor en").arg(text));
 }
 
 // Restoring the controls may have left the hidden window on another
@@ -365,6 +394,8 @@ QVariantMap WallProfile::values() const
         v.insert(tableColorsKey, names.join(QLatin1Char(' ')));
     }
     v.insert(lastPatternKey, lastPattern);
+    if (!language.isEmpty())
+        v.insert(languageKey, language);
     return v;
 }
 
@@ -392,8 +423,8 @@ void WallProfile::save()
     settings->sync();
     if (settings->status() != QSettings::NoError) {
         writable = false;
-        qWarning().noquote() << QStringLiteral("walltest: cannot write the profile %1; "
-                                               "nothing set in this run will be remembered").arg(path());
+        qWarning().noquote() << QCoreApplication::translate("WallProfile", "walltest: cannot write the profile %1; "
+                                                                        "nothing set in this run will be remembered").arg(path());
         return;
     }
     written = now;

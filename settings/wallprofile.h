@@ -14,8 +14,9 @@ namespace Ui { class MainWindow; }
 
 // The wall remembered between runs: the placement of the test-pattern
 // window, the cabinet size, the colour table and its cells, the colour
-// wells, the scan-line and gray-sweep settings, the picture and the last
-// pattern shown, kept in an INI file per wall or venue.
+// wells, the scan-line and gray-sweep settings, the picture, the last
+// pattern shown and the language chosen with --lang, kept in an INI file
+// per wall or venue.
 //
 // On construction the profile puts the remembered values on the panel's
 // controls (or, for a reset, overwrites the file with the defaults); the
@@ -31,6 +32,9 @@ public:
 
     // $XDG_CONFIG_HOME/walltest/NAME.ini, normally ~/.config/walltest/NAME.ini.
     static QString pathOf(const QString &name);
+    // The lang key of profile NAME as written ("zh", "en"), or empty;
+    // read before the application speaks, so without a word on a bad value.
+    static QString rememberedLanguage(const QString &name);
     QString path() const;
     bool savePending() const;
 
@@ -47,6 +51,7 @@ private:
     void restorePlacement();
     void restoreColorTable();
     void restorePattern();
+    void restoreLanguage();
     void showRememberedPattern();
     void watchChanges();
     QVariantMap values() const;
@@ -57,6 +62,7 @@ private:
     QSettings *settings;
     QTimer *saveTimer;
     QString lastPattern;            // canonical pattern name
+    QString language;               // "zh", "en" or empty: the system's
     bool patternShownSinceSave = false;
     bool showPatternOnFirstShow = false;
     bool writable = true;

@@ -59,7 +59,8 @@ start_walltest() {
     unset QT_QPA_PLATFORM
     E2E_TMP=${E2E_TMP:-$(mktemp -d)}
     mkdir -p "$E2E_TMP/config"
-    XDG_CONFIG_HOME=${E2E_CONFIG:-$E2E_TMP/config} "$binary" "$@" >"$log" 2>&1 &
+    # The texts as the sources hold them, whatever the caller's locale.
+    LC_ALL=C.UTF-8 XDG_CONFIG_HOME=${E2E_CONFIG:-$E2E_TMP/config} "$binary" "$@" >"$log" 2>&1 &
     WALLTEST_PID=$!
     E2E_PIDS+=($WALLTEST_PID)
     PANEL_ID=$(wait_for_window MainWindow) || fail "the control panel did not appear"

@@ -1,0 +1,902 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Speak LANG: zh (Chinese) or en (English), remembered in the profile; by default the system&apos;s language.</source>
+        <translation>Speak LANG: zh (Chinese) or en (English), remembered in the profile; by default the system&apos;s language.</translation>
+    </message>
+    <message>
+        <source>Remember the wall in profile NAME instead of &apos;default&apos; (one per wall or venue).</source>
+        <translation>Remember the wall in profile NAME instead of &apos;default&apos; (one per wall or venue).</translation>
+    </message>
+    <message>
+        <source>Start from the defaults and overwrite the profile.</source>
+        <translation>Start from the defaults and overwrite the profile.</translation>
+    </message>
+    <message>
+        <source>invalid value &apos;%1&apos; for --%2: %3</source>
+        <translation>invalid value &apos;%1&apos; for --%2: %3</translation>
+    </message>
+    <message>
+        <source>expected WxH, each side from 1 to %1</source>
+        <translation>expected WxH, each side from 1 to %1</translation>
+    </message>
+    <message>
+        <source>expected a whole number from 1 to 100000</source>
+        <translation>expected a whole number from 1 to 100000</translation>
+    </message>
+    <message>
+        <source>expected a number above 0, up to 1000</source>
+        <translation>expected a number above 0, up to 1000</translation>
+    </message>
+    <message>
+        <source>--export needs --pattern NAME</source>
+        <translation>--export needs --pattern NAME</translation>
+    </message>
+    <message>
+        <source>--%1 goes with --export</source>
+        <translation>--%1 goes with --export</translation>
+    </message>
+    <message>
+        <source>--%1 goes with --remote</source>
+        <translation>--%1 goes with --remote</translation>
+    </message>
+    <message>
+        <source>expected [ADDRESS:]PORT with PORT from 0 to 65535, for example 8080 or 127.0.0.1:8080</source>
+        <translation>expected [ADDRESS:]PORT with PORT from 0 to 65535, for example 8080 or 127.0.0.1:8080</translation>
+    </message>
+    <message>
+        <source>use 8 to 256 letters, digits, &apos;-&apos;, &apos;_&apos;, &apos;.&apos; and &apos;~&apos;</source>
+        <translation>use 8 to 256 letters, digits, &apos;-&apos;, &apos;_&apos;, &apos;.&apos; and &apos;~&apos;</translation>
+    </message>
+    <message>
+        <source>not a folder</source>
+        <translation>not a folder</translation>
+    </message>
+    <message>
+        <source>Test patterns for LED display walls: colours, gray levels, contrast, scanning and delay.</source>
+        <translation>Test patterns for LED display walls: colours, gray levels, contrast, scanning and delay.</translation>
+    </message>
+    <message>
+        <source>Start with the test-pattern window open, showing NAME (see --list-patterns).</source>
+        <translation>Start with the test-pattern window open, showing NAME (see --list-patterns).</translation>
+    </message>
+    <message>
+        <source>Place the test-pattern window: width x height + x + y; x and y may be negative.</source>
+        <translation>Place the test-pattern window: width x height + x + y; x and y may be negative.</translation>
+    </message>
+    <message>
+        <source>Show the test-pattern window full screen.</source>
+        <translation>Show the test-pattern window full screen.</translation>
+    </message>
+    <message>
+        <source>Hide the information text.</source>
+        <translation>Hide the information text.</translation>
+    </message>
+    <message>
+        <source>List every pattern family with its keys and ranges, then exit.</source>
+        <translation>List every pattern family with its keys and ranges, then exit.</translation>
+    </message>
+    <message>
+        <source>Write the pattern as a PNG file, without any display, then exit.</source>
+        <translation>Write the pattern as a PNG file, without any display, then exit.</translation>
+    </message>
+    <message>
+        <source>Size of the exported picture (default 1920x1080, up to 16384 on a side).</source>
+        <translation>Size of the exported picture (default 1920x1080, up to 16384 on a side).</translation>
+    </message>
+    <message>
+        <source>Export N frames of a moving pattern as FILE-0001.png, FILE-0002.png, ...</source>
+        <translation>Export N frames of a moving pattern as FILE-0001.png, FILE-0002.png, ...</translation>
+    </message>
+    <message>
+        <source>Frames per second of the exported frames (default 60).</source>
+        <translation>Frames per second of the exported frames (default 60).</translation>
+    </message>
+    <message>
+        <source>Serve the remote-control page and API on PORT, on all addresses or on ADDRESS only.</source>
+        <translation>Serve the remote-control page and API on PORT, on all addresses or on ADDRESS only.</translation>
+    </message>
+    <message>
+        <source>The remote control&apos;s access token, instead of the one kept in the profile.</source>
+        <translation>The remote control&apos;s access token, instead of the one kept in the profile.</translation>
+    </message>
+    <message>
+        <source>The folder whose pictures the remote control may show (none by default).</source>
+        <translation>The folder whose pictures the remote control may show (none by default).</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>unexpected argument &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>expected WxH+X+Y, for example 1920x1080+0+0 or 3840x2160-3840+0</source>
+        <translation>expected WxH+X+Y, for example 1920x1080+0+0 or 3840x2160-3840+0</translation>
+    </message>
+    <message>
+        <source>use letters, digits, &apos;-&apos;, &apos;_&apos; and &apos;.&apos;, not starting with &apos;.&apos;</source>
+        <translation>use letters, digits, &apos;-&apos;, &apos;_&apos; and &apos;.&apos;, not starting with &apos;.&apos;</translation>
+    </message>
+    <message>
+        <source>expected zh or en</source>
+        <translation>expected zh or en</translation>
+    </message>
+    <message>
+        <source>Try &apos;walltest --help&apos; for more information.</source>
+        <translation>Try &apos;walltest --help&apos; for more information.</translation>
+    </message>
+</context>
+<context>
+    <name>Export</name>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>cannot write %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>MainWindow</source>
+        <translation>MainWindow</translation>
+    </message>
+    <message>
+        <source>灰度</source>
+        <translation>Gray</translation>
+    </message>
+    <message>
+        <source>对比度</source>
+        <translation>Contrast</translation>
+    </message>
+    <message>
+        <source>MENU</source>
+        <translation>MENU</translation>
+    </message>
+    <message>
+        <source>&gt;</source>
+        <translation>&gt;</translation>
+    </message>
+    <message>
+        <source>  WIDTH</source>
+        <translation>  WIDTH</translation>
+    </message>
+    <message>
+        <source>       Y</source>
+        <translation>       Y</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>纯色</source>
+        <translation>Solid</translation>
+    </message>
+    <message>
+        <source>背景色灰度改变</source>
+        <translation>Gray level</translation>
+    </message>
+    <message>
+        <source>START</source>
+        <translation>START</translation>
+    </message>
+    <message>
+        <source>AUTO SPEED</source>
+        <translation>AUTO SPEED</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;点击测试画面窗口后按空格可隐藏画面文字说明&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Click the test-pattern window, then press Space to hide the text on the pattern&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>点击测试画面窗口后按空格可隐藏/显示画面文字说明</source>
+        <translation>Click the pattern; Space hides/shows its text</translation>
+    </message>
+    <message>
+        <source>2</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <source>编辑色度条</source>
+        <translation>Edit colour bars</translation>
+    </message>
+    <message>
+        <source>显示色度条</source>
+        <translation>Show bars</translation>
+    </message>
+    <message>
+        <source>＋</source>
+        <translation>＋</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>自选大小</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>自适应</source>
+        <translation>Auto fit</translation>
+    </message>
+    <message>
+        <source>平铺</source>
+        <translation>Tile</translation>
+    </message>
+    <message>
+        <source>常用色度条</source>
+        <translation>Presets</translation>
+    </message>
+    <message>
+        <source>长</source>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>宽</source>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>请先在表格中双击选择颜色再设置大小</source>
+        <translation>Double-click a cell for its colour</translation>
+    </message>
+    <message>
+        <source>3</source>
+        <translation>3</translation>
+    </message>
+    <message>
+        <source>灰度条</source>
+        <translation>Gray bars</translation>
+    </message>
+    <message>
+        <source>32</source>
+        <translation>32</translation>
+    </message>
+    <message>
+        <source>64</source>
+        <translation>64</translation>
+    </message>
+    <message>
+        <source>128</source>
+        <translation>128</translation>
+    </message>
+    <message>
+        <source>256</source>
+        <translation>256</translation>
+    </message>
+    <message>
+        <source>自定义</source>
+        <translation>Custom</translation>
+    </message>
+    <message>
+        <source>球</source>
+        <translation>Ball</translation>
+    </message>
+    <message>
+        <source>反相</source>
+        <translation>Invert</translation>
+    </message>
+    <message>
+        <source>深色</source>
+        <translation>Dark</translation>
+    </message>
+    <message>
+        <source>浅色</source>
+        <translation>Light</translation>
+    </message>
+    <message>
+        <source>每级宽度</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>起始灰度</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>灰度间距</source>
+        <translation>Step</translation>
+    </message>
+    <message>
+        <source>彩色+渐变</source>
+        <translation>RGB+ramp</translation>
+    </message>
+    <message>
+        <source>↑</source>
+        <translation>↑</translation>
+    </message>
+    <message>
+        <source>↓</source>
+        <translation>↓</translation>
+    </message>
+    <message>
+        <source>←</source>
+        <translation>←</translation>
+    </message>
+    <message>
+        <source>→</source>
+        <translation>→</translation>
+    </message>
+    <message>
+        <source>旋转</source>
+        <translation>Rotate</translation>
+    </message>
+    <message>
+        <source>4</source>
+        <translation>4</translation>
+    </message>
+    <message>
+        <source>扫描线</source>
+        <translation>Scan</translation>
+    </message>
+    <message>
+        <source>横线</source>
+        <translation>Hor.</translation>
+    </message>
+    <message>
+        <source>竖线</source>
+        <translation>Vert.</translation>
+    </message>
+    <message>
+        <source>左斜线</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>右斜线</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>叠加</source>
+        <translation>Mix</translation>
+    </message>
+    <message>
+        <source>背景色</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>扫描线色</source>
+        <translation>Line colour</translation>
+    </message>
+    <message>
+        <source>线宽</source>
+        <translation>Line</translation>
+    </message>
+    <message>
+        <source>间距</source>
+        <translation>Gap</translation>
+    </message>
+    <message>
+        <source>STOP</source>
+        <translation>STOP</translation>
+    </message>
+    <message>
+        <source>SPEED</source>
+        <translation>SPEED</translation>
+    </message>
+    <message>
+        <source>方向</source>
+        <translation>Dir.</translation>
+    </message>
+    <message>
+        <source>CHANGE</source>
+        <translation>CHANGE</translation>
+    </message>
+    <message>
+        <source>字符测试</source>
+        <translation>Font test</translation>
+    </message>
+    <message>
+        <source>运动方块</source>
+        <translation>Moving square</translation>
+    </message>
+    <message>
+        <source>方块大小</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>5</source>
+        <translation>5</translation>
+    </message>
+    <message>
+        <source>测试内容</source>
+        <translation>Tests</translation>
+    </message>
+    <message>
+        <source>灰度块</source>
+        <translation>Gray
+blocks</translation>
+    </message>
+    <message>
+        <source>对比度
+(亮)</source>
+        <translation>Contrast
+(bright)</translation>
+    </message>
+    <message>
+        <source>对比度
+(暗)</source>
+        <translation>Contrast
+(dark)</translation>
+    </message>
+    <message>
+        <source>隐藏文字</source>
+        <translation>Hide text</translation>
+    </message>
+    <message>
+        <source>6</source>
+        <translation>6</translation>
+    </message>
+    <message>
+        <source>帧延时</source>
+        <translation>Delay</translation>
+    </message>
+    <message>
+        <source>大屏</source>
+        <translation>Wall</translation>
+    </message>
+    <message>
+        <source>箱体</source>
+        <translation>Cabinet</translation>
+    </message>
+    <message>
+        <source>高</source>
+        <translation>H</translation>
+    </message>
+    <message>
+        <source>特殊测试画面</source>
+        <translation>Special tests</translation>
+    </message>
+    <message>
+        <source>黑底方格圆圈</source>
+        <translation>Grid and
+circles</translation>
+    </message>
+    <message>
+        <source>自定义图片</source>
+        <translation>Picture</translation>
+    </message>
+    <message>
+        <source>…</source>
+        <translation>…</translation>
+    </message>
+    <message>
+        <source>原图大小</source>
+        <translation>Native</translation>
+    </message>
+    <message>
+        <source>适应画面</source>
+        <translation>Fit</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>×</source>
+        <translation>×</translation>
+    </message>
+    <message>
+        <source>字符 · 扫描</source>
+        <translation>Text · Scan</translation>
+    </message>
+    <message>
+        <source>显示</source>
+        <translation>Show</translation>
+    </message>
+    <message>
+        <source>  HEIGHT</source>
+        <translation>  HEIGHT</translation>
+    </message>
+    <message>
+        <source>特殊</source>
+        <translation>Special</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>       X</source>
+        <translation>       X</translation>
+    </message>
+    <message>
+        <source>色度</source>
+        <translation>Colour bars</translation>
+    </message>
+    <message>
+        <source>K4801</source>
+        <translation>K4801</translation>
+    </message>
+    <message>
+        <source>WARNING</source>
+        <translation>WARNING</translation>
+    </message>
+    <message>
+        <source>the minimum number of column is 1</source>
+        <translation>the minimum number of column is 1</translation>
+    </message>
+    <message>
+        <source>the minimum number of row is 1</source>
+        <translation>the minimum number of row is 1</translation>
+    </message>
+    <message>
+        <source>ms/pixel</source>
+        <translation>ms/pixel</translation>
+    </message>
+    <message>
+        <source>Image Files(*.png *.jpg *.bmp)</source>
+        <translation>Image Files(*.png *.jpg *.bmp)</translation>
+    </message>
+    <message>
+        <source>Other Image Files(%1)</source>
+        <translation>Other Image Files(%1)</translation>
+    </message>
+    <message>
+        <source>OpenImage</source>
+        <translation>OpenImage</translation>
+    </message>
+    <message>
+        <source>Decoding %1 …</source>
+        <translation>Decoding %1 …</translation>
+    </message>
+    <message>
+        <source>Cannot show %1: %2</source>
+        <translation>Cannot show %1: %2</translation>
+    </message>
+    <message>
+        <source>the file does not exist.</source>
+        <translation>the file does not exist.</translation>
+    </message>
+    <message>
+        <source>the file cannot be read.</source>
+        <translation>the file cannot be read.</translation>
+    </message>
+    <message>
+        <source>its content is not a picture in a format this program can read.</source>
+        <translation>its content is not a picture in a format this program can read.</translation>
+    </message>
+    <message>
+        <source>the picture data is damaged or incomplete.</source>
+        <translation>the picture data is damaged or incomplete.</translation>
+    </message>
+    <message>
+        <source>the picture could not be decoded.</source>
+        <translation>the picture could not be decoded.</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a picture.</source>
+        <translation>it is a folder, not a picture.</translation>
+    </message>
+    <message>
+        <source>the file cannot be read (permission denied).</source>
+        <translation>the file cannot be read (permission denied).</translation>
+    </message>
+    <message>
+        <source>the file is empty (0 bytes).</source>
+        <translation>the file is empty (0 bytes).</translation>
+    </message>
+    <message>
+        <source>Cannot show %1: the picture is %2 × %3 pixels, larger than %4 pixels on a side.</source>
+        <translation>Cannot show %1: the picture is %2 × %3 pixels, larger than %4 pixels on a side.</translation>
+    </message>
+    <message>
+        <source>Cannot show %1: the picture is %2 × %3 pixels, more than %4 pixels to decode at its own size; choose &quot;适应画面&quot; to show it fitted to the window.</source>
+        <translation>Cannot show %1: the picture is %2 × %3 pixels, more than %4 pixels to decode at its own size; choose &quot;Fit&quot; to show it fitted to the window.</translation>
+    </message>
+    <message>
+        <source>the JPEG file is incomplete; it ends before the end of the picture.</source>
+        <translation>the JPEG file is incomplete; it ends before the end of the picture.</translation>
+    </message>
+</context>
+<context>
+    <name>PatternName</name>
+    <message>
+        <source>WxH with W %1..%2 and H %3..%4</source>
+        <translation>WxH with W %1..%2 and H %3..%4</translation>
+    </message>
+    <message>
+        <source>no value, it is a flag</source>
+        <translation>no value, it is a flag</translation>
+    </message>
+    <message>
+        <source>#rrggbb or black, white, red, green, blue, cyan, magenta, yellow</source>
+        <translation>#rrggbb or black, white, red, green, blue, cyan, magenta, yellow</translation>
+    </message>
+    <message>
+        <source>#rrggbb;#rrggbb;... with cols x rows colours, row by row</source>
+        <translation>#rrggbb;#rrggbb;... with cols x rows colours, row by row</translation>
+    </message>
+    <message>
+        <source>auto or %1</source>
+        <translation>auto or %1</translation>
+    </message>
+    <message>
+        <source>a file name, to the end of the name</source>
+        <translation>a file name, to the end of the name</translation>
+    </message>
+    <message>
+        <source>bars: preset cannot take %1 (preset is the 7 x 1 table red, green, blue, white, cyan, magenta, yellow; allowed with it: cell, tile, base, gray)</source>
+        <translation>bars: preset cannot take %1 (preset is the 7 x 1 table red, green, blue, white, cyan, magenta, yellow; allowed with it: cell, tile, base, gray)</translation>
+    </message>
+    <message>
+        <source>bars: colors holds %1 colours (allowed: exactly cols x rows = %2)</source>
+        <translation>bars: colors holds %1 colours (allowed: exactly cols x rows = %2)</translation>
+    </message>
+    <message>
+        <source>bars: tile needs a cell size (allowed: tile with cell=WxH; cell=auto always fills the window)</source>
+        <translation>bars: tile needs a cell size (allowed: tile with cell=WxH; cell=auto always fills the window)</translation>
+    </message>
+    <message>
+        <source>allowed: %1</source>
+        <translation>allowed: %1</translation>
+    </message>
+    <message>
+        <source>%1: empty key in &quot;%2&quot; (%3)</source>
+        <translation>%1: empty key in &quot;%2&quot; (%3)</translation>
+    </message>
+    <message>
+        <source>%1: unknown key &quot;%2&quot; (%3)</source>
+        <translation>%1: unknown key &quot;%2&quot; (%3)</translation>
+    </message>
+    <message>
+        <source>no keys</source>
+        <translation>no keys</translation>
+    </message>
+    <message>
+        <source>%1: key &quot;%2&quot; is given twice%3</source>
+        <translation>%1: key &quot;%2&quot; is given twice%3</translation>
+    </message>
+    <message>
+        <source> (%1 and %2 are the same key)</source>
+        <translation> (%1 and %2 are the same key)</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is a flag and takes no value (allowed: %3 alone)</source>
+        <translation>%1: &quot;%2&quot; is a flag and takes no value (allowed: %3 alone)</translation>
+    </message>
+    <message>
+        <source>%1: %2 needs a value (allowed: %3)</source>
+        <translation>%1: %2 needs a value (allowed: %3)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not allowed (allowed: %3)</source>
+        <translation>%1: %2 is not allowed (allowed: %3)</translation>
+    </message>
+    <message>
+        <source>empty pattern name (%1)</source>
+        <translation>empty pattern name (%1)</translation>
+    </message>
+    <message>
+        <source>unknown pattern family &quot;%1&quot; (%2)</source>
+        <translation>unknown pattern family &quot;%1&quot; (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>RemotePage</name>
+    <message>
+        <source>256 gray levels</source>
+        <translation>256 gray levels</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Black</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blue</translation>
+    </message>
+    <message>
+        <source>Cabinet map</source>
+        <translation>Cabinet map</translation>
+    </message>
+    <message>
+        <source>Character test</source>
+        <translation>Character test</translation>
+    </message>
+    <message>
+        <source>Clock per cabinet</source>
+        <translation>Clock per cabinet</translation>
+    </message>
+    <message>
+        <source>Colour and gradient chart</source>
+        <translation>Colour and gradient chart</translation>
+    </message>
+    <message>
+        <source>Colour bars and gray</source>
+        <translation>Colour bars and gray</translation>
+    </message>
+    <message>
+        <source>Colour bars</source>
+        <translation>Colour bars</translation>
+    </message>
+    <message>
+        <source>Contrast, bright</source>
+        <translation>Contrast, bright</translation>
+    </message>
+    <message>
+        <source>Contrast, dark</source>
+        <translation>Contrast, dark</translation>
+    </message>
+    <message>
+        <source>Delay clock</source>
+        <translation>Delay clock</translation>
+    </message>
+    <message>
+        <source>Diagonal scan lines</source>
+        <translation>Diagonal scan lines</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Full screen</translation>
+    </message>
+    <message>
+        <source>Gray 50 %</source>
+        <translation>Gray 50 %</translation>
+    </message>
+    <message>
+        <source>Gray ramps</source>
+        <translation>Gray ramps</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Green</translation>
+    </message>
+    <message>
+        <source>Grid and circles</source>
+        <translation>Grid and circles</translation>
+    </message>
+    <message>
+        <source>Horizontal scan lines</source>
+        <translation>Horizontal scan lines</translation>
+    </message>
+    <message>
+        <source>Information text</source>
+        <translation>Information text</translation>
+    </message>
+    <message>
+        <source>Moving square</source>
+        <translation>Moving square</translation>
+    </message>
+    <message>
+        <source>Not sent:</source>
+        <translation>Not sent:</translation>
+    </message>
+    <message>
+        <source>One gray ramp</source>
+        <translation>One gray ramp</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Pictures</translation>
+    </message>
+    <message>
+        <source>Place the window</source>
+        <translation>Place the window</translation>
+    </message>
+    <message>
+        <source>Placement</source>
+        <translation>Placement</translation>
+    </message>
+    <message>
+        <source>Radial gradient</source>
+        <translation>Radial gradient</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <source>Scan step</source>
+        <translation>Scan step</translation>
+    </message>
+    <message>
+        <source>Scanning and delay</source>
+        <translation>Scanning and delay</translation>
+    </message>
+    <message>
+        <source>Solid colours</source>
+        <translation>Solid colours</translation>
+    </message>
+    <message>
+        <source>Test-pattern window</source>
+        <translation>Test-pattern window</translation>
+    </message>
+    <message>
+        <source>The address has no token: open the one walltest printed.</source>
+        <translation>The address has no token: open the one walltest printed.</translation>
+    </message>
+    <message>
+        <source>Vertical scan lines</source>
+        <translation>Vertical scan lines</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>White</translation>
+    </message>
+    <message>
+        <source>height</source>
+        <translation>height</translation>
+    </message>
+    <message>
+        <source>walltest does not answer</source>
+        <translation>walltest does not answer</translation>
+    </message>
+    <message>
+        <source>walltest remote</source>
+        <translation>walltest remote</translation>
+    </message>
+    <message>
+        <source>width</source>
+        <translation>width</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteServer</name>
+    <message>
+        <source>Remote control: %1</source>
+        <translation>Remote control: %1</translation>
+    </message>
+    <message>
+        <source>the address is not available</source>
+        <translation>the address is not available</translation>
+    </message>
+    <message>
+        <source>cannot open the remote control on %1:%2: %3</source>
+        <translation>cannot open the remote control on %1:%2: %3</translation>
+    </message>
+</context>
+<context>
+    <name>WallProfile</name>
+    <message>
+        <source>walltest: profile %1: %2; using the default</source>
+        <translation>walltest: profile %1: %2; using the default</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a whole number from %2 to %3</source>
+        <translation>&quot;%1&quot; is not a whole number from %2 to %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither true nor false</source>
+        <translation>&quot;%1&quot; is neither true nor false</translation>
+    </message>
+    <message>
+        <source>%1 colours where %2 are needed</source>
+        <translation>%1 colours where %2 are needed</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a colour</source>
+        <translation>&quot;%1&quot; is not a colour</translation>
+    </message>
+    <message>
+        <source>walltest: profile wall: %1 lies off the desktop; moved to %2</source>
+        <translation>walltest: profile wall: %1 lies off the desktop; moved to %2</translation>
+    </message>
+    <message>
+        <source>walltest: cannot read the profile %1; using the defaults</source>
+        <translation>walltest: cannot read the profile %1; using the defaults</translation>
+    </message>
+    <message>
+        <source>walltest: profile %1: damaged lines skipped</source>
+        <translation>walltest: profile %1: damaged lines skipped</translation>
+    </message>
+    <message>
+        <source>no file &quot;%1&quot;</source>
+        <translation>no file &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither zh nor en</source>
+        <translation>&quot;%1&quot; is neither zh nor en</translation>
+    </message>
+    <message>
+        <source>walltest: cannot write the profile %1; nothing set in this run will be remembered</source>
+        <translation>walltest: cannot write the profile %1; nothing set in this run will be remembered</translation>
+    </message>
+</context>
+<context>
+    <name>dialog</name>
+    <message>
+        <source>HIDE</source>
+        <translation>HIDE</translation>
+    </message>
+</context>
+</TS>
