@@ -60,6 +60,8 @@ Run walltest(const QStringList &arguments)
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove(QStringLiteral("DISPLAY"));
     environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    // As in a user's session, so that stderr holds walltest's own lines only.
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), QDir::tempPath());
     process.setProcessEnvironment(environment);
     process.start(qEnvironmentVariable("WALLTEST_BINARY"), arguments);
     process.waitForFinished(60000);
