@@ -1,0 +1,30 @@
+# End to end: a desktop of two 3840 x 2160 screens joined by Xinerama, as a
+# wall driven by two 4K outputs. The placement controls reach the whole
+# desktop, so the test-pattern window covers both screens.
+# Usage: bash two_screens.sh <path-to-walltest> <artifact-dir>
+set -u
+. "$(dirname "$0")/lib.sh"
+
+binary=$1
+artifacts=${2:-/tmp/walltest-e2e}
+mkdir -p "$artifacts"
+
+start_xvfb 3840x2160 +xinerama -screen 1 3840x2160x24
+read -r root_w root_h < <(xwininfo -root | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w, h}')
+[ "${root_w}x${root_h}" = 7680x2160 ] || fail "the desktop is ${root_w}x${root_h}, not two screens of 3840 x 2160"
+
+start_walltest "$binary" "$artifacts/two_screens.log" --geometry 7680x2160+0+0 --pattern 'solid:color=#00ff00'
+PATTERN_ID=$(wait_for_pattern_window) || fail "no test-pattern window"
+for _ in $(seq 1 50); do
+    got=$(window_geometry "$PATTERN_ID")
+    [ "$got" = "0 0 7680 2160" ] && break
+    sleep 0.1
+done
+[ "$got" = "0 0 7680 2160" ] || fail "the test-pattern window is at $got, not 0 0 7680 2160"
+sleep 0.5
+for point in "100 100" "3900 100" "7600 2100"; do
+    got=$(pixel $point)
+    [ "$got" = "0 255 0" ] || fail "pixel $point is ($got), not the window's green"
+done
+
+echo "PASS: two_screens"
