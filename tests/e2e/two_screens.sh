@@ -1,6 +1,8 @@
-# End to end: a desktop of two 3840 x 2160 screens joined by Xinerama, as a
-# wall driven by two 4K outputs. The placement controls reach the whole
-# desktop, so the test-pattern window covers both screens.
+# End to end: a desktop of two 3840 x 2160 outputs side by side, as a wall
+# driven by two 4K outputs. The placement controls reach the whole desktop,
+# so the test-pattern window covers both outputs. Xvfb stacks the screens
+# of its Xinerama at one origin, so the two outputs are RandR monitors on
+# one 7680 x 2160 screen, which the toolkit takes as two screens.
 # Usage: bash two_screens.sh <path-to-walltest> <artifact-dir>
 set -u
 . "$(dirname "$0")/lib.sh"
@@ -9,7 +11,10 @@ binary=$1
 artifacts=${2:-/tmp/walltest-e2e}
 mkdir -p "$artifacts"
 
-start_xvfb 3840x2160 +xinerama -screen 1 3840x2160x24
+start_xvfb 7680x2160
+xrandr --setmonitor LEFT 3840/600x2160/340+0+0 screen >/dev/null || fail "xrandr cannot set the left monitor"
+xrandr --setmonitor RIGHT 3840/600x2160/340+3840+0 none >/dev/null || fail "xrandr cannot set the right monitor"
+[ "$(xrandr --listmonitors | head -n 1)" = "Monitors: 2" ] || fail "not two monitors: $(xrandr --listmonitors)"
 read -r root_w root_h < <(xwininfo -root | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w, h}')
 [ "${root_w}x${root_h}" = 7680x2160 ] || fail "the desktop is ${root_w}x${root_h}, not two screens of 3840 x 2160"
 
