@@ -176,8 +176,12 @@ void dialog::toggleFullScreen()
         if (geometryBeforeFullScreen.isValid())
             setGeometry(geometryBeforeFullScreen);
     } else {
+        // Checked once the events the show call brings are handled.
         const QRect screenArea = screen()->geometry();
         showFullScreen();
-        setGeometry(screenArea);
+        QTimer::singleShot(0, this, [this, screenArea] {
+            if (isFullScreen() && geometry() != screenArea)
+                setGeometry(screenArea);
+        });
     }
 }

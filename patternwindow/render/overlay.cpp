@@ -41,12 +41,12 @@ void drawInfoOverlay(QPainter &painter, const PatternState &state, const QRect &
 }
 
 // The layout box with a margin of half a line, wide enough for any glyph's
-// overhang and the blending at its edges.
+// overhang and the blending at its edges, inside the window.
 QRect infoOverlayBox(const PatternState &state, const QRect &rect, const QPoint &cursor, const QPaintDevice *device)
 {
     if (!state.infoVisible)
         return QRect();
     const QFontMetrics metrics(infoTextFont(state), device);
     const int margin = metrics.height() / 2;
-    return metrics.boundingRect(rect, Qt::AlignCenter, infoText(state, cursor)).adjusted(-margin, -margin, margin, margin);
+    return metrics.boundingRect(rect, Qt::AlignCenter, infoText(state, cursor)).adjusted(-margin, -margin, margin, margin) & rect;
 }
