@@ -150,7 +150,8 @@ private:
     // its information text stands. A tick repaints only what changed since.
     PatternState painted;
     QRect paintedTextBox;
-    QRect geometryBeforeFullScreen;           // the geometry to return to from full screen
+    QRect geometryBeforeFullScreen; // the geometry to return to from full screen
+    bool coveringScreen = false;    // full screen by a double-click
 };
 
 #endif // DIALOG_H

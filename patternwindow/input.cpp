@@ -167,7 +167,10 @@ void dialog::stepFont()
 void dialog::toggleFullScreen()
 {
     // Changing the flags hides the window; the show call brings it back.
-    const bool wasFullScreen = isFullScreen();
+    // A window manager may report the state late, or drop it while the
+    // window is hidden by the flags; what this window did last counts too.
+    const bool wasFullScreen = isFullScreen() || coveringScreen;
+    coveringScreen = !wasFullScreen;
     if (!wasFullScreen)
         geometryBeforeFullScreen = geometry();
     setWindowFlags(Qt::FramelessWindowHint);
