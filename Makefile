@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: run test deps build package bench gallery soak test-sanitize clean
+.PHONY: run test deps build package bench bench-live gallery soak test-sanitize clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -26,6 +26,9 @@ package: build
 
 bench: build
 	bash scripts/bench.sh $(BUILD)
+
+bench-live: build
+	bash scripts/bench_live.sh $(BUILD)
 
 gallery: build
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/walltest_gallery $(CURDIR)/$(BUILD)/gallery

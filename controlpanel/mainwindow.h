@@ -97,6 +97,7 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // Explicit connections and initial control states, one pair per tab file.
@@ -104,6 +105,8 @@ private:
     void wireSolidGray();
     void wireScanSpecial();
     void wirePlacement();
+    void showWindowPlacement();
+    void fitPlacementRanges();
     void initColorTableState();
     void initSolidGrayState();
     void initScanSpecialState();

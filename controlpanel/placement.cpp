@@ -5,13 +5,21 @@
 #include "dialog.h"
 
 #include <QCursor>
+#include <QGuiApplication>
 #include <QMouseEvent>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QSpinBox>
+
+#include <algorithm>
 
 namespace {
 
 const int collapsedWidth = 601;
 const int widenedWidth = 792;
 const int panelHeight = 302;
+const int smallestSide = 50;
 
 // Each control changes one side of the window's rectangle and keeps the
 // other three as the window has them now.
@@ -48,12 +56,69 @@ bool inPanelDragZone(int x, int y)
     return zoneA || zoneB;
 }
 
+// Shows a value on a spin box and its slider without their slots placing
+// the window. A value out of their range is left to the slots, which bring
+// the window back into it as they always have.
+void showValue(QSpinBox *box, QSlider *slider, int value)
+{
+    if (value < box->minimum() || value > box->maximum())
+        return;
+    const QSignalBlocker quietBox(box);
+    const QSignalBlocker quietSlider(slider);
+    box->setValue(value);
+    slider->setValue(value);
+}
+
+void setRange(QSpinBox *box, QSlider *slider, int minimum, int maximum)
+{
+    box->setRange(minimum, maximum);
+    slider->setRange(minimum, maximum);
+}
+
 } // namespace
 
 void MainWindow::wirePlacement()
 {
     connect(patternWindow, SIGNAL(xychange(int,int)), this, SLOT(setxy(int,int)));
     connect(patternWindow, SIGNAL(whchange(int,int)), this, SLOT(setwh(int,int)));
+    patternWindow->installEventFilter(this);
+    fitPlacementRanges();
+    connect(qApp, &QGuiApplication::screenAdded, this, &MainWindow::fitPlacementRanges);
+    connect(qApp, &QGuiApplication::screenRemoved, this, &MainWindow::fitPlacementRanges);
+    showWindowPlacement();
+}
+
+// The controls follow the window however it moves: by the mouse, full
+// screen, the window manager, the command line or the remote control.
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if (watched == patternWindow && (type == QEvent::Move || type == QEvent::Resize || type == QEvent::Show))
+        showWindowPlacement();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::showWindowPlacement()
+{
+    const QRect g = patternWindow->geometry();
+    showValue(ui->spinBox_x, ui->horizontalSlider_x, g.x());
+    showValue(ui->spinBox_y, ui->horizontalSlider_y, g.y());
+    showValue(ui->spinBox_width, ui->horizontalSlider_width, g.width());
+    showValue(ui->spinBox_height, ui->horizontalSlider_height, g.height());
+}
+
+// A wall driven by several outputs can be larger than one 4K output: the
+// controls then reach over the whole desktop.
+void MainWindow::fitPlacementRanges()
+{
+    const QScreen *primary = QGuiApplication::primaryScreen();
+    const QRect desktop = primary ? primary->virtualGeometry() : QRect();
+    const int wide = std::max({ 3840, desktop.width(), desktop.right() + 1 });
+    const int high = std::max({ 2160, desktop.height(), desktop.bottom() + 1 });
+    setRange(ui->spinBox_x, ui->horizontalSlider_x, -wide, wide);
+    setRange(ui->spinBox_y, ui->horizontalSlider_y, -high, high);
+    setRange(ui->spinBox_width, ui->horizontalSlider_width, smallestSide, wide);
+    setRange(ui->spinBox_height, ui->horizontalSlider_height, smallestSide, high);
 }
 
 // A slider and its spin box set each other; the loop ends because neither

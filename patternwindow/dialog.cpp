@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMetaType>
 #include <QPainter>
+#include <QPaintEvent>
 #include <QResizeEvent>
 #include <QTimer>
 
@@ -220,12 +221,14 @@ void dialog::connectColorSource(QObject *panel)
 }
 
 // The clock patterns repaint continuously; every other pattern repaints only
-// when something changes, so a static pattern costs no CPU.
+// when something changes, so a static pattern costs no CPU. The clock shows
+// milliseconds, so it ticks every millisecond: a tick on every pass of the
+// event loop would spin a core now that a tick repaints only a few digits.
 void dialog::updateClockTimer()
 {
     const bool clockShown = pattern.mode == Special && (pattern.specialType == 0 || pattern.specialType == 1) && clockStart.isValid();
     if (clockShown && !delayTimer->isActive())
-        delayTimer->start(0);
+        delayTimer->start(1);
     else if (!clockShown && delayTimer->isActive())
         delayTimer->stop();
 }
@@ -273,7 +276,7 @@ void dialog::updateScan()
 {
     stepScanOffset();
     if (pattern.mode == ScanLines)
-        update();
+        updateChanged();
 }
 
 void dialog::updateRect()
@@ -291,7 +294,7 @@ void dialog::updateRect()
     pattern.squareX += pattern.squareDx;
     pattern.squareY += pattern.squareDy;
     if (pattern.mode == ScanLines && pattern.movingSquare)
-        update();
+        updateChanged();
 }
 
 void dialog::getGrayInfo(int value)
@@ -333,12 +336,12 @@ void dialog::timeaddsecs()
     if (pattern.clockSource == 1) {
         const QTime now = QDateTime::currentDateTimeUtc().time();
         pattern.delayTime = QTime(0, now.minute(), now.second(), now.msec());
-        update();
+        updateChanged();
         return;
     }
     if (clockStart.isValid())
         pattern.delayTime = QTime(0, 0, 0, 0).addMSecs(static_cast<int>(clockStart.elapsed() % (24LL * 3600 * 1000)));
-    update();
+    updateChanged();
 }
 
 void dialog::issingleclick()
@@ -346,12 +349,40 @@ void dialog::issingleclick()
     clickTimer->stop();
 }
 
-void dialog::paintEvent(QPaintEvent *)
+// The paint covers the region asked for; the toolkit clips it there and
+// keeps the rest of the window as the last paints left it.
+void dialog::paintEvent(QPaintEvent *event)
 {
+    const QPoint cursor = QCursor::pos();
     QPainter painter(this);
-    renderer.render(painter, pattern, QRect(0, 0, width(), height()), QCursor::pos());
+    renderer.render(painter, pattern, rect(), cursor);
     if (addressCodeVisible)
         paintAddressCode(painter, addressCode, rect());
+    painter.end();
+
+    // The text shows the cursor at the time of the paint. Where the region
+    // missed the text's old or new place, the next paint draws both whole.
+    const QRect textBox = renderer.infoTextBox(pattern, rect(), cursor, this);
+    const QRegion text = QRegion(paintedTextBox) + textBox;
+    if (!(text - event->region()).isEmpty())
+        update(text);
+    painted = pattern;
+    paintedTextBox = textBox;
+}
+
+// What a tick changed since the last paint, and the information text. The
+// toolkit joins the requests until the next paint, so together they hold
+// all that changed since it.
+void dialog::updateChanged()
+{
+    const QRegion changed = renderer.changedRegion(painted, pattern, rect(), this);
+    if (!changed.isEmpty())
+        update(changed + infoTextRegion());
+}
+
+QRegion dialog::infoTextRegion() const
+{
+    return QRegion(paintedTextBox) + renderer.infoTextBox(pattern, rect(), QCursor::pos(), this);
 }
 
 void dialog::setAddressCode(const QImage &code)

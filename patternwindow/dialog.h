@@ -111,8 +111,11 @@ private:
     int drawSpeed();
     void stepFont();
     void stepScanOffset();
-    void recordAnchor(const QPoint &pos);
-    void dragFromAnchor(const QPoint &pos);
+    void recordAnchor(const QPoint &pos, const QPoint &globalPos);
+    void dragFromAnchor(const QPoint &pos, const QPoint &globalPos);
+    void toggleFullScreen();
+    void updateChanged();
+    QRegion infoTextRegion() const;
     Qt::CursorShape cursorShapeAt(const QPoint &pos) const;
     bool fontTestShown() const;
     void selectFamily(int family);
@@ -143,6 +146,12 @@ private:
     QDateTime animationStartUtc;    // the system clock's time at an export's first frame
     QImage addressCode;
     bool addressCodeVisible = false;
+    // What the window's pixels show: the state of the last paint and where
+    // its information text stands. A tick repaints only what changed since.
+    PatternState painted;
+    QRect paintedTextBox;
+    QRect geometryBeforeFullScreen; // the geometry to return to from full screen
+    bool coveringScreen = false;    // full screen by a double-click
 };
 
 #endif // DIALOG_H

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QTimer>
 
 namespace {
@@ -24,7 +25,7 @@ bool inRange(int value, int low, int high)
 void dialog::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton) {
-        recordAnchor(event->pos());
+        recordAnchor(event->pos(), event->globalPos());
         if (pressX < width() - innerLimit && pressY < height() - innerLimit && fontTestShown()) {
             stepFont();
             update();
@@ -48,13 +49,7 @@ void dialog::mouseDoubleClickEvent(QMouseEvent *)
 {
     if (clickTimer->isActive()) {
         clickTimer->stop();
-        // Changing the flags hides the window; the show call brings it back.
-        const bool wasFullScreen = isFullScreen();
-        setWindowFlags(Qt::FramelessWindowHint);
-        if (wasFullScreen)
-            showNormal();
-        else
-            showFullScreen();
+        toggleFullScreen();
     } else if (fontTestShown()) {
         stepFont();
         update();
@@ -66,9 +61,10 @@ void dialog::mouseMoveEvent(QMouseEvent *event)
     // The right-click menu swallows its release, so a held flag alone would
     // let plain moves drag afterwards; the left button must really be down.
     if (mousePressed && anchorSet && (event->buttons() & Qt::LeftButton))
-        dragFromAnchor(event->pos());
+        dragFromAnchor(event->pos(), event->globalPos());
     setCursor(cursorShapeAt(event->pos()));
-    update();
+    // Only the information text shows the cursor.
+    update(infoTextRegion());
 }
 
 void dialog::keyPressEvent(QKeyEvent *event)
@@ -93,9 +89,11 @@ void dialog::keyPressEvent(QKeyEvent *event)
     }
 }
 
-void dialog::recordAnchor(const QPoint &pos)
+// The anchor and the drag take the positions the events carry, not the
+// cursor's at the time they are read: events queue up while a large
+// pattern paints, and the window must land where the cursor was.
+void dialog::recordAnchor(const QPoint &pos, const QPoint &cursor)
 {
-    const QPoint cursor = QCursor::pos();
     const QRect frame = geometry();
     pressX = pos.x();
     pressY = pos.y();
@@ -111,7 +109,7 @@ void dialog::recordAnchor(const QPoint &pos)
 // Every step computes from the anchor, not from the previous move, so the
 // window follows the cursor without drift. The signals carry the computed
 // size, also below the minimum; the panel's size boxes clamp it themselves.
-void dialog::dragFromAnchor(const QPoint &pos)
+void dialog::dragFromAnchor(const QPoint &pos, const QPoint &cursor)
 {
     const bool rightBand = inRange(pressX, pressWidth - edgeBand, pressWidth - 1);
     const bool bottomBand = inRange(pressY, pressHeight - edgeBand, pressHeight - 1);
@@ -130,7 +128,6 @@ void dialog::dragFromAnchor(const QPoint &pos)
         setGeometry(pressLeft, pressTop, qMax(newWidth, smallestSide), qMax(newHeight, smallestSide));
         emit whchange(newWidth, newHeight);
     } else if (pressX >= 1 && clearOfRight && pressY >= 1 && clearOfBottom) {
-        const QPoint cursor = QCursor::pos();
         const int newLeft = pressLeft + cursor.x() - pressGlobalX;
         const int newTop = pressTop + cursor.y() - pressGlobalY;
         setGeometry(newLeft, newTop, pressWidth, pressHeight);
@@ -161,4 +158,33 @@ bool dialog::fontTestShown() const
 void dialog::stepFont()
 {
     pattern.fontIndex = pattern.fontIndex >= 7 ? 0 : pattern.fontIndex + 1;
+}
+
+// Computers that drive a wall often run no window manager, and nothing then
+// honours the full-screen state: the window covers its screen itself and
+// comes back to where it was. Under a window manager that does honour it,
+// the geometry asked for is the one the manager gives.
+void dialog::toggleFullScreen()
+{
+    // Changing the flags hides the window; the show call brings it back.
+    // A window manager may report the state late, or drop it while the
+    // window is hidden by the flags; what this window did last counts too.
+    const bool wasFullScreen = isFullScreen() || coveringScreen;
+    coveringScreen = !wasFullScreen;
+    if (!wasFullScreen)
+        geometryBeforeFullScreen = geometry();
+    setWindowFlags(Qt::FramelessWindowHint);
+    if (wasFullScreen) {
+        showNormal();
+        if (geometryBeforeFullScreen.isValid())
+            setGeometry(geometryBeforeFullScreen);
+    } else {
+        // Checked once the events the show call brings are handled.
+        const QRect screenArea = screen()->geometry();
+        showFullScreen();
+        QTimer::singleShot(0, this, [this, screenArea] {
+            if (isFullScreen() && geometry() != screenArea)
+                setGeometry(screenArea);
+        });
+    }
 }

@@ -9,7 +9,7 @@ packages=(
     libbenchmark-dev
     libcpp-httplib-dev libqrencode-dev curl
     chromium chromium-driver python3-selenium
-    xvfb xauth xdotool x11-utils imagemagick
+    xvfb xauth xdotool x11-utils x11-xserver-utils imagemagick python3-xlib openbox
     fonts-noto-cjk fonts-liberation2 fonts-urw-base35
     qttools5-dev qttranslations5-l10n
     help2man dpkg-dev fakeroot file lintian appstream desktop-file-utils

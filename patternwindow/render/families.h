@@ -11,9 +11,11 @@
 #include <QColor>
 #include <QFont>
 #include <QRect>
+#include <QRegion>
 #include <QString>
 #include <QTime>
 
+class QPaintDevice;
 class QPainter;
 
 using FamilyPainter = void (*)(QPainter &painter, const PatternState &state, const QRect &rect, FrameCache &cache);
@@ -33,9 +35,23 @@ void fillBase(QPainter &painter, const PatternState &state, const QRect &rect);
 
 // The information text over the pattern.
 void drawInfoOverlay(QPainter &painter, const PatternState &state, const QRect &rect, const QPoint &cursor);
+QRect infoOverlayBox(const PatternState &state, const QRect &rect, const QPoint &cursor, const QPaintDevice *device);
 
 // The full-window clock, one of the special patterns (fullwindowclock.cpp).
 void drawFullWindowClock(QPainter &painter, const PatternState &state, const QRect &rect, Kept<ClockGlyphs> &glyphs);
+
+// What changes between two times of a clock, for PatternRenderer::changedRegion.
+QRegion fullWindowClockChange(const QPaintDevice *device, const QTime &before, const QTime &after, const QRect &rect,
+                              const ClockGlyphs &glyphs);
+QRegion cabinetClockChange(const QPaintDevice *device, const PatternState &state, const QTime &before,
+                           const QTime &after, const QRect &rect);
+// The box that holds every character from the first that differs between
+// the clock texts `before` and `after`, drawn centred in `area`.
+QRect clockTextChange(const QFont &font, const QPaintDevice *device, const QRect &area, const QString &before,
+                      const QString &after);
+
+// The moving square's old and new place.
+QRegion movingSquareChange(const PatternState &before, const PatternState &after, const QRect &rect);
 
 // The wall's cabinets outlined and numbered column-row on black, one of the
 // special patterns; it paints the whole of `rect` itself (cabinetmap.cpp).

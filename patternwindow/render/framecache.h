@@ -20,6 +20,9 @@ public:
         return value;
     }
 
+    // What is kept, without keeping it past this frame.
+    const T &peek() const { return value; }
+
     void endFrame()
     {
         if (!used)

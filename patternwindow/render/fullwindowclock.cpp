@@ -207,3 +207,49 @@ void drawFullWindowClock(QPainter &painter, const PatternState &state, const QRe
     else
         painter.drawText(rect, Qt::AlignCenter, text);
 }
+
+// Each character's width is fixed when the places are, so the text keeps
+// its place and only the characters from the first change on are drawn
+// anew. Otherwise drawn text centres itself on its whole width, and both
+// texts' boxes change. The margin holds the glyphs' overhang past their
+// advance and the blended pixels at their edges.
+QRect clockTextChange(const QFont &font, const QPaintDevice *device, const QRect &area, const QString &before,
+                      const QString &after)
+{
+    const QFontMetrics metrics(font, device);
+    const int margin = metrics.height() / 8 + 2;
+    const QRect now = metrics.boundingRect(area, Qt::AlignCenter, after);
+    int first = 0;
+    while (first < before.size() && first < after.size() && before.at(first) == after.at(first))
+        ++first;
+    if (first == before.size() && first == after.size())
+        return QRect();
+    QRect changed = now;
+    if (before.size() == after.size() && placesAreFixed(font, device))
+        changed.setLeft(now.left() + metrics.horizontalAdvance(after.left(first)));
+    else
+        changed |= metrics.boundingRect(area, Qt::AlignCenter, before);
+    return changed.adjusted(-margin, -margin, margin, margin);
+}
+
+// With the characters kept as masks, the masks of the changed places are
+// all that can change.
+QRegion fullWindowClockChange(const QPaintDevice *device, const QTime &before, const QTime &after, const QRect &rect,
+                              const ClockGlyphs &glyphs)
+{
+    const int pointSize = std::min(rect.width(), rect.height()) / 7;
+    const QString was = clockText(before);
+    const QString now = clockText(after);
+    if (pointSize < 1 || was == now)
+        return QRegion();
+    const QFont font = clockFont(pointSize);
+    const QString key = frameKey(device, rect) + QLatin1Char('|') + QString::number(font.pointSize());
+    if (glyphs.key != key || glyphs.masks.isEmpty() || was.size() != places || now.size() != places)
+        return clockTextChange(font, device, rect, was, now);
+    QRegion changed;
+    for (int place = 0; place < places; ++place) {
+        if (was.at(place) != now.at(place))
+            changed += QRect(glyphs.positions.at(place), glyphs.masks.at(place * digits).size());
+    }
+    return changed;
+}

@@ -99,7 +99,11 @@ void fillRowsFromColumn(QPainter &painter, const QImage &strip, int stripColumn,
 
 QString frameKey(const QPainter &painter, const QRect &rect)
 {
-    const QPaintDevice *device = painter.device();
+    return frameKey(painter.device(), rect);
+}
+
+QString frameKey(const QPaintDevice *device, const QRect &rect)
+{
     return QStringLiteral("%1x%2@%3x%4").arg(rect.width()).arg(rect.height()).arg(device->logicalDpiX()).arg(device->logicalDpiY());
 }
 

@@ -17,6 +17,7 @@
 
 #include <functional>
 
+class QPaintDevice;
 class QPainter;
 
 // True when the painter maps pattern coordinates straight onto device
@@ -54,6 +55,7 @@ void fillRowsFromColumn(QPainter &painter, const QImage &strip, int stripColumn,
 // Text naming the painter's device resolution and a rectangle's size, the
 // part every kept image's key shares.
 QString frameKey(const QPainter &painter, const QRect &rect);
+QString frameKey(const QPaintDevice *device, const QRect &rect);
 
 // Draws the frame with `drawFamily` into `kept` when the key differs from
 // the kept one, then copies it onto the painter. The frame starts with the

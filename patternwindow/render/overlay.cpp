@@ -1,6 +1,7 @@
 #include "families.h"
 #include "render.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 
 namespace {
@@ -17,6 +18,13 @@ QFont infoTextFont(const PatternState &state)
     return font;
 }
 
+QString infoText(const PatternState &state, const QPoint &cursor)
+{
+    return QStringLiteral("GrayValue:") + QString::number(baseColor(state).value())
+        + QStringLiteral(" (") + QString::number(cursor.x()) + QLatin1Char(',')
+        + QString::number(cursor.y()) + QStringLiteral(") ");
+}
+
 } // namespace
 
 // The text shows the same number the base fill shows, with a pen that stays
@@ -28,9 +36,17 @@ void drawInfoOverlay(QPainter &painter, const PatternState &state, const QRect &
     painter.save();
     painter.setPen(grayValue <= 99 ? QColor(Qt::white) : QColor(Qt::black));
     painter.setFont(infoTextFont(state));
-    const QString text = QStringLiteral("GrayValue:") + QString::number(grayValue)
-        + QStringLiteral(" (") + QString::number(cursor.x()) + QLatin1Char(',')
-        + QString::number(cursor.y()) + QStringLiteral(") ");
-    painter.drawText(rect, Qt::AlignCenter, text);
+    painter.drawText(rect, Qt::AlignCenter, infoText(state, cursor));
     painter.restore();
+}
+
+// The layout box with a margin of half a line, wide enough for any glyph's
+// overhang and the blending at its edges, inside the window.
+QRect infoOverlayBox(const PatternState &state, const QRect &rect, const QPoint &cursor, const QPaintDevice *device)
+{
+    if (!state.infoVisible)
+        return QRect();
+    const QFontMetrics metrics(infoTextFont(state), device);
+    const int margin = metrics.height() / 2;
+    return metrics.boundingRect(rect, Qt::AlignCenter, infoText(state, cursor)).adjusted(-margin, -margin, margin, margin) & rect;
 }

@@ -52,6 +52,30 @@ void PatternRenderer::render(QPainter &painter, const PatternState &state, const
         drawInfoOverlay(painter, state, rect, cursor);
 }
 
+QRegion PatternRenderer::changedRegion(const PatternState &before, const PatternState &after, const QRect &rect,
+                                       const QPaintDevice *device) const
+{
+    const bool scanLinesShown = after.mode == ScanLines && !after.movingSquare && !after.fontTest;
+    if (before.grayOffset != after.grayOffset || (scanLinesShown && before.scanOffset != after.scanOffset))
+        return rect;
+    QRegion changed;
+    if (after.mode == Special && before.delayTime != after.delayTime) {
+        if (after.specialType == 0)
+            changed += fullWindowClockChange(device, before.delayTime, after.delayTime, rect, cache.clockGlyphs.peek());
+        else if (after.specialType == 1)
+            changed += cabinetClockChange(device, after, before.delayTime, after.delayTime, rect);
+    }
+    if (after.mode == ScanLines && after.movingSquare)
+        changed += movingSquareChange(before, after, rect);
+    return changed;
+}
+
+QRect PatternRenderer::infoTextBox(const PatternState &state, const QRect &rect, const QPoint &cursor,
+                                   const QPaintDevice *device)
+{
+    return infoOverlayBox(state, rect, cursor, device);
+}
+
 void PatternRenderer::setPicture(const QImage &picture)
 {
     cache.picture = picture;

@@ -7,7 +7,9 @@
 #include <QImage>
 #include <QPoint>
 #include <QRect>
+#include <QRegion>
 
+class QPaintDevice;
 class QPainter;
 
 // Paints the test pattern of a state. The state goes in unchanged; what the
@@ -20,6 +22,20 @@ public:
     // One frame: the family of state.mode, then the information text when it
     // is visible. `cursor` is the global cursor position the text shows.
     void render(QPainter &painter, const PatternState &state, const QRect &rect, const QPoint &cursor);
+
+    // The pixels on `device` whose colour can differ between the frames of
+    // two states that differ only in what the window's timers animate: the
+    // clocks' time, the moving square's place, the scan offset, the gray
+    // sweep. The clocks give their changed character boxes, the square its
+    // old and new place; scan lines and the gray sweep change every pixel.
+    // The information text is not included: see infoTextBox.
+    QRegion changedRegion(const PatternState &before, const PatternState &after, const QRect &rect,
+                          const QPaintDevice *device) const;
+
+    // The box around every pixel of the information text that `cursor`
+    // gives; empty while the text is hidden.
+    static QRect infoTextBox(const PatternState &state, const QRect &rect, const QPoint &cursor,
+                             const QPaintDevice *device);
 
     // The decoded custom picture the picture pattern shows; null shows none.
     void setPicture(const QImage &picture);

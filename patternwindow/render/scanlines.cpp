@@ -59,6 +59,16 @@ static void drawMovingSquare(QPainter &painter, const PatternState &state, const
     painter.drawRect(state.squareX, state.squareY, state.squareWidth, state.squareHeight);
 }
 
+// The square's outline reaches one pixel past its width and height.
+QRegion movingSquareChange(const PatternState &before, const PatternState &after, const QRect &rect)
+{
+    const QRect was(before.squareX, before.squareY, before.squareWidth + 1, before.squareHeight + 1);
+    const QRect now(after.squareX, after.squareY, after.squareWidth + 1, after.squareHeight + 1);
+    if (was == now)
+        return QRegion();
+    return (QRegion(was) + now) & rect;
+}
+
 static void drawFontTestLines(QPainter &painter, const PatternState &state, const QRect &rect)
 {
     const int height = rect.height();

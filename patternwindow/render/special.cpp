@@ -93,6 +93,26 @@ static void drawCabinetClock(QPainter &painter, const PatternState &state, const
         drawCabinetClockLiterally(painter, state, rect, cabinet, pointSize, text);
 }
 
+// The same characters change in every cabinet, drawn or copied alike.
+QRegion cabinetClockChange(const QPaintDevice *device, const PatternState &state, const QTime &before,
+                           const QTime &after, const QRect &rect)
+{
+    const QSize cabinet(state.cabinetWidth, state.cabinetHeight);
+    const int pointSize = std::min(cabinet.width(), cabinet.height()) / 10;
+    if (cabinet.width() < 1 || cabinet.height() < 1 || pointSize < 1)
+        return QRegion();
+    const QRect changed = clockTextChange(clockFont(pointSize), device, QRect(QPoint(0, 0), cabinet),
+                                          clockText(before), clockText(after));
+    if (changed.isEmpty())
+        return QRegion();
+    QRegion region;
+    for (int x = 0; x <= rect.width() - 1; x += cabinet.width()) {
+        for (int y = 0; y <= rect.height() - 1; y += cabinet.height())
+            region += changed.translated(x, y);
+    }
+    return region & rect;
+}
+
 static void drawGridAndCirclesLiterally(QPainter &painter, const QRect &rect)
 {
     const int width = rect.width();

@@ -20,8 +20,11 @@ fail() {
     exit 1
 }
 
-# start_xvfb [WIDTHxHEIGHT]: starts Xvfb on a display it finds free and
-# exports DISPLAY. A leading display number, from older callers, is ignored.
+# start_xvfb [WIDTHxHEIGHT [XVFB ARGUMENTS...]]: starts Xvfb on a display it
+# finds free and exports DISPLAY, and the server's process id as XVFB_PID.
+# A leading display number, from older callers, is ignored. Further
+# arguments go to Xvfb, for instance "+xinerama -screen 1 3840x2160x24" for
+# a desktop of two screens side by side.
 # -displayfd lets the server pick the display, so runs side by side never
 # share one and nobody else's lock or socket is touched. -noreset keeps the
 # server up when a client such as the xdpyinfo probe disconnects: a reset at
@@ -29,12 +32,14 @@ fail() {
 start_xvfb() {
     [[ "${1:-}" =~ ^[0-9]+$ ]] && shift
     local size=${1:-1920x1080} num=
+    [ $# -gt 0 ] && shift
     E2E_TMP=${E2E_TMP:-$(mktemp -d)}
     local numfile="$E2E_TMP/display" xlog="$E2E_TMP/xvfb.log"
     : >"$numfile"
-    Xvfb -displayfd 3 -noreset -screen 0 "${size}x24" -nolisten tcp 3>"$numfile" >"$xlog" 2>&1 &
+    Xvfb -displayfd 3 -noreset -screen 0 "${size}x24" -nolisten tcp "$@" 3>"$numfile" >"$xlog" 2>&1 &
     local xvfb=$!
     E2E_PIDS+=($xvfb)
+    XVFB_PID=$xvfb
     # The server writes its display number and a newline once it accepts clients.
     for _ in $(seq 1 100); do
         num=$(sed -n '/^[0-9][0-9]*$/p' "$numfile")

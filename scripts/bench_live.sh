@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# Redraws per second and CPU of the real program under Xvfb at 3840 x 2160,
+# its test-pattern window covering the screen, one pattern after another,
+# beside the floor: a plain window that refills itself whole as fast as it
+# can. Redraws are counted through the X DAMAGE extension
+# (scripts/count_redraws.py); CPU is read from /proc for walltest (or the
+# floor) and for the X server, in % of one core.
+# Usage: bench_live.sh [BUILD] ; LIVE_SECONDS sets the measuring time per case.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+build=$(realpath "${1:-build}")
+seconds=${LIVE_SECONDS:-5}
+size=3840x2160
+source "$here/../tests/e2e/lib.sh"
+
+for program in "$build/walltest" "$build/bench/walltest_refill"; do
+    [ -x "$program" ] || fail "$program is missing: build first"
+done
+
+start_xvfb "$size"
+xdotool mousemove 3839 2159
+
+# pattern_window PID: the visible window of the process that is not the panel.
+pattern_window() {
+    local id
+    for id in $(xdotool search --onlyvisible --pid "$1" 2>/dev/null || true); do
+        [ "$(xdotool getwindowname "$id" 2>/dev/null)" = MainWindow ] || { echo "$id"; return 0; }
+    done
+}
+
+# measure LABEL COMMAND...: starts a program, waits for its pattern window
+# and prints one row of the table.
+measure() {
+    local label=$1 window result
+    shift
+    "$@" >/dev/null 2>&1 &
+    local pid=$!
+    E2E_PIDS+=($pid)
+    for _ in $(seq 1 100); do
+        window=$(pattern_window "$pid")
+        [ -n "$window" ] && read -r _ _ w h < <(window_geometry "$window") && [ "${w}x${h}" = "$size" ] && break
+        window=
+        sleep 0.1
+    done
+    [ -n "$window" ] || fail "$label: no ${size} window"
+    sleep 2
+    result=$(/usr/bin/python3 "$here/count_redraws.py" "$window" "$seconds" "$pid" "$XVFB_PID")
+    kill "$pid"
+    wait "$pid" 2>/dev/null || true
+    read -r redraws program server <<<"$result"
+    printf '| %-30s | %10s | %10s | %10s | %10s |\n' "$label" "$redraws" "$program" "$server" "$((program + server))"
+}
+
+walltest() {
+    XDG_CONFIG_HOME=$E2E_TMP/config exec "$build/walltest" --geometry "$size+0+0" --pattern "$1"
+}
+
+printf '| %-30s | %10s | %10s | %10s | %10s |\n' "case ($size)" "redraws/s" "program %" "X server %" "sum %"
+printf '|%s|%s|%s|%s|%s|\n' "$(printf -- '-%.0s' {1..32})" "------------" "------------" "------------" "------------"
+measure "floor: whole refill"          "$build/bench/walltest_refill" "$size"
+measure "full-window clock"            walltest clock
+measure "cabinet clock"                walltest cabinet-clock
+measure "moving square, speed 99"      walltest square:speed=99
+measure "scan lines h+v, speed 99"     walltest scan:h,v,speed=99
+measure "gray sweep, speed 99"         walltest solid:color=#ffffff,sweep=99
