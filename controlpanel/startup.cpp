@@ -10,7 +10,10 @@ void useDevicePixels()
                               "QT_ENABLE_HIGHDPI_SCALING", "QT_SCREEN_SCALE_FACTORS",
                               "QT_SCALE_FACTOR_ROUNDING_POLICY", "QT_DEVICE_PIXEL_RATIO" })
         qunsetenv(name);
+    // Qt 6 always scales; without the variables its factor stays 1.
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
     QCoreApplication::setAttribute(Qt::AA_DisableHighDpiScaling);
+#endif
 }
 
 void skipOpenGL()
