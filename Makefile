@@ -1,5 +1,14 @@
 # The two commands of the README: `make run` and `make test`.
+# QT=6 builds and tests with Qt 6 instead of Qt 5.15, in a folder of its own.
+QT ?= 5
+ifeq ($(QT),6)
+BUILD ?= build-qt6
+override CMAKE_FLAGS += -DWALLTEST_QT=6
+else ifeq ($(QT),5)
 BUILD ?= build
+else
+$(error QT is $(QT); it must be 5 or 6)
+endif
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 

@@ -73,7 +73,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # What dpkg-shlibdeps cannot see: the fonts the patterns and the panel name,
 # and the toolkit's own translations for its dialogs.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-noto-cjk, fonts-liberation2, fonts-urw-base35, qttranslations5-l10n")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-noto-cjk, fonts-liberation2, fonts-urw-base35, ${WALLTEST_QT_L10N_PACKAGE}")
 # The synopsis is CPACK_PACKAGE_DESCRIPTION_SUMMARY; this is the rest.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "walltest fills a window placed exactly over the part of the desktop that
 an LED display wall shows with test patterns: solid colours and gray

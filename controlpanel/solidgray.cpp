@@ -31,8 +31,8 @@ QColor swatchColor(int id)
 
 void MainWindow::wireSolidGray()
 {
-    connect(ui->buttonGroup_3, SIGNAL(buttonClicked(int)), this, SLOT(setBGcolor(int)));
-    connect(ui->buttonGroup_4, SIGNAL(buttonClicked(int)), this, SLOT(setGrayScale()));
+    connect(ui->buttonGroup_3, SIGNAL(idClicked(int)), this, SLOT(setBGcolor(int)));
+    connect(ui->buttonGroup_4, SIGNAL(idClicked(int)), this, SLOT(setGrayScale()));
     connect(ui->checkBox_reverse, SIGNAL(stateChanged(int)), this, SLOT(setGrayScale()));
     connect(ui->checkBox_rotate, SIGNAL(stateChanged(int)), this, SLOT(setGrayScale()));
     // The window takes the new gray value before the slider follows.
@@ -47,7 +47,7 @@ void MainWindow::wireSolidGray()
     connect(ui->spinBox_graydistance, SIGNAL(valueChanged(int)), this, SLOT(setGaryBar()));
     connect(ui->spinBox_startgray, SIGNAL(valueChanged(int)), this, SLOT(setGaryBar()));
     connect(ui->pushButton_col_graydient_gray, SIGNAL(toggled(bool)), this, SLOT(setGrayType()));
-    connect(ui->buttonGroup_7, SIGNAL(buttonClicked(int)), this, SLOT(setGrayType()));
+    connect(ui->buttonGroup_7, SIGNAL(idClicked(int)), this, SLOT(setGrayType()));
 }
 
 void MainWindow::initSolidGrayState()

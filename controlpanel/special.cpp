@@ -78,8 +78,8 @@ void MainWindow::wireScanSpecial()
     connect(ui->pushButton_scanstart, SIGNAL(clicked(bool)), this, SLOT(setScanSpeed()));
     // One way only: setScanSpeed moves the slider itself.
     connect(ui->horizontalSlider_linespeed, SIGNAL(valueChanged(int)), ui->spinBox_linespeed, SLOT(setValue(int)));
-    connect(ui->buttonGroup_6, SIGNAL(buttonClicked(int)), this, SLOT(setcontrasttest()));
-    connect(ui->buttonGroup_8, SIGNAL(buttonClicked(int)), this, SLOT(setSpecialTest()));
+    connect(ui->buttonGroup_6, SIGNAL(idClicked(int)), this, SLOT(setcontrasttest()));
+    connect(ui->buttonGroup_8, SIGNAL(idClicked(int)), this, SLOT(setSpecialTest()));
     connect(ui->spinBox_timedelayh, SIGNAL(valueChanged(int)), this, SLOT(setSpecialTest()));
     connect(ui->spinBox_timedelayw, SIGNAL(valueChanged(int)), this, SLOT(setSpecialTest()));
     connect(ui->checkBox_hidefont, SIGNAL(clicked(bool)), this, SLOT(setcontrasttest()));

@@ -132,6 +132,19 @@ QString tooLargeMessage(const QString &path, const QSize &size, const char *why,
         .arg(QDir::toNativeSeparators(path)).arg(size.width()).arg(size.height()).arg(limit);
 }
 
+// Qt 6 refuses to decode more than 128 MB by default; MaxPictureSide already
+// keeps a picture to 16384 × 16384 pixels of four bytes.
+void allowLargestPicture()
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    static const bool raised = [] {
+        QImageReader::setAllocationLimit(int(qint64(MaxPictureSide) * MaxPictureSide * 4 / (1024 * 1024)));
+        return true;
+    }();
+    Q_UNUSED(raised)
+#endif
+}
+
 } // namespace
 
 PictureLoad loadPicture(const QString &path)
@@ -165,6 +178,7 @@ PictureLoad loadPicture(const QString &path, const PictureView &view, const std:
         result.error = cannotShow(path, readerProblem(QImageReader::DeviceError));
         return result;
     }
+    allowLargestPicture();
     QImageReader reader(&file);
     reader.setDecideFormatFromContent(true);
     if (!reader.canRead()) {

@@ -22,16 +22,16 @@ QByteArray translatedPage()
     const QString source = QString::fromUtf8(readPageTemplate());
     static const QRegularExpression text(QStringLiteral("\\{\\{([^{}]+)\\}\\}"));
     QString page;
-    int done = 0;
+    qsizetype done = 0;
     QRegularExpressionMatchIterator it = text.globalMatch(source);
     while (it.hasNext()) {
         const QRegularExpressionMatch match = it.next();
-        page += source.midRef(done, match.capturedStart() - done);
+        page += source.mid(done, match.capturedStart() - done);
         const QByteArray original = match.captured(1).toUtf8();
         page += QCoreApplication::translate("RemotePage", original.constData()).toHtmlEscaped();
         done = match.capturedEnd();
     }
-    page += source.midRef(done);
+    page += source.mid(done);
     return page.toUtf8();
 }
 

@@ -101,5 +101,10 @@ bool installTranslations(Language language)
         break;
     }
     const bool own = install(app, QStringLiteral("walltest_zh_CN"), QStringLiteral(":/translations"));
-    return install(app, QStringLiteral("qtbase_zh_CN"), QLibraryInfo::location(QLibraryInfo::TranslationsPath)) && own;
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+    const QString toolkitFolder = QLibraryInfo::location(QLibraryInfo::TranslationsPath);
+#else
+    const QString toolkitFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+#endif
+    return install(app, QStringLiteral("qtbase_zh_CN"), toolkitFolder) && own;
 }

@@ -148,7 +148,10 @@ WallProfile::WallProfile(MainWindow *panel, const CommandLine &line)
     , settings(new QSettings(pathOf(line.profile), QSettings::IniFormat, this))
     , saveTimer(new QTimer(this))
 {
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+    // Qt 6 reads and writes UTF-8 always.
     settings->setIniCodec("UTF-8");
+#endif
     saveTimer->setSingleShot(true);
     saveTimer->setInterval(saveDelayMs);
     connect(saveTimer, &QTimer::timeout, this, &WallProfile::save);

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The real program: the panel appears on the start page; "START" brings up the
 # test-pattern window at 0,0 with 500 × 500 device pixels, also when the
-# environment asks the toolkit to scale.
+# environment asks the toolkit to scale by 1.25 and the desktop is set to 125 %
+# (Xft.dpi 120), by which Qt 6 scales unless told not to.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 binary=$1
@@ -9,6 +10,7 @@ artifacts=${2:-/tmp/walltest-e2e}
 mkdir -p "$artifacts"
 
 start_xvfb
+echo "Xft.dpi: 120" | xrdb -merge
 export QT_SCALE_FACTOR=1.25 QT_AUTO_SCREEN_SCALE_FACTOR=1 QT_ENABLE_HIGHDPI_SCALING=1
 start_walltest "$binary" "$artifacts/start_page.log"
 

@@ -15,7 +15,12 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Version)" = "$(sed -n 's/^project(walltest VERSION \([0-9.]*\).*/\1/p' "$(dirname "$0")/../../CMakeLists.txt")" ] ||
     fail "Version is $(field Version)"
 depends=$(field Depends)
-for package in libc6 libqt5widgets5 libqt5network5 libqrencode4 fonts-noto-cjk fonts-liberation2 fonts-urw-base35 qttranslations5-l10n; do
+if grep -qx 'WALLTEST_QT:STRING=6' "$build/CMakeCache.txt"; then
+    qt_packages="libqt6widgets6 libqt6network6 qt6-translations-l10n"
+else
+    qt_packages="libqt5widgets5 libqt5network5 qttranslations5-l10n"
+fi
+for package in libc6 $qt_packages libqrencode4 fonts-noto-cjk fonts-liberation2 fonts-urw-base35; do
     grep -qw "$package" <<<"$depends" || fail "Depends lacks $package: $depends"
 done
 [ "$(field Description | wc -l)" -ge 5 ] || fail "no extended description"
