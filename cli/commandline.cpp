@@ -1,7 +1,7 @@
 #include "commandline.h"
 
 #include "language.h"
-#include "patternspec.h"
+#include "patternname.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -3,7 +3,7 @@
 #include "language.h"
 #include "mainwindow.h"
 #include "patternexport.h"
-#include "patternspec.h"
+#include "patternname.h"
 #include "qrcode.h"
 #include "remoteaddress.h"
 #include "remoteserver.h"

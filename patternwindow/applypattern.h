@@ -1,7 +1,7 @@
 #ifndef APPLYPATTERN_H
 #define APPLYPATTERN_H
 
-#include "patternspec.h"
+#include "patternname.h"
 
 class dialog;
 

@@ -3,7 +3,7 @@
 #include "applypattern.h"
 #include "dialog.h"
 #include "mainwindow.h"
-#include "patternspec.h"
+#include "patternname.h"
 #include "picture.h"
 #include "remotepage.h"
 #include "ui_mainwindow.h"

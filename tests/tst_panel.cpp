@@ -3,7 +3,7 @@
 // level, the colour-bar table, gray bars, scan lines, contrast and special tests.
 #include "applypattern.h"
 #include "mainwindow.h"
-#include "patternspec.h"
+#include "patternname.h"
 #include "render.h"
 #include "ui_mainwindow.h"
 #include "windowstate.h"

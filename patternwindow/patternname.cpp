@@ -1,4 +1,4 @@
-#include "patternspec.h"
+#include "patternname.h"
 
 #include "patternstate.h"
 
@@ -20,7 +20,7 @@ struct Range
 // One key of a family: how its value is written, its default as canonical
 // text, and what is allowed. `shownDefault` replaces the default in the help
 // where the canonical text would mean nothing to the reader.
-struct KeySpec
+struct KeyRule
 {
     QString key;
     Kind kind = Kind::Flag;
@@ -32,89 +32,89 @@ struct KeySpec
     QString shownDefault;
 };
 
-struct FamilySpec
+struct FamilyRule
 {
     QString family;
     QString meaning;
-    QVector<KeySpec> keys;
+    QVector<KeyRule> keys;
 };
 
 const QString white = QStringLiteral("#ffffff");
 
-KeySpec flag(const QString &key)
+KeyRule flag(const QString &key)
 {
-    KeySpec spec;
-    spec.key = key;
-    spec.fallback = QStringLiteral("0");
-    return spec;
+    KeyRule rule;
+    rule.key = key;
+    rule.fallback = QStringLiteral("0");
+    return rule;
 }
 
-KeySpec number(const QString &key, int fallback, int low, int high, const QString &shownDefault = QString())
+KeyRule number(const QString &key, int fallback, int low, int high, const QString &shownDefault = QString())
 {
-    KeySpec spec;
-    spec.key = key;
-    spec.kind = Kind::Number;
-    spec.fallback = QString::number(fallback);
-    spec.range = { low, high };
-    spec.shownDefault = shownDefault;
-    return spec;
+    KeyRule rule;
+    rule.key = key;
+    rule.kind = Kind::Number;
+    rule.fallback = QString::number(fallback);
+    rule.range = { low, high };
+    rule.shownDefault = shownDefault;
+    return rule;
 }
 
-KeySpec choice(const QString &key, const QStringList &choices)
+KeyRule choice(const QString &key, const QStringList &choices)
 {
-    KeySpec spec;
-    spec.key = key;
-    spec.kind = Kind::Choice;
-    spec.fallback = choices.first();
-    spec.choices = choices;
-    return spec;
+    KeyRule rule;
+    rule.key = key;
+    rule.kind = Kind::Choice;
+    rule.fallback = choices.first();
+    rule.choices = choices;
+    return rule;
 }
 
-KeySpec colour(const QString &key, const QString &fallback, const QString &alias = QString())
+KeyRule colour(const QString &key, const QString &fallback, const QString &alias = QString())
 {
-    KeySpec spec;
-    spec.key = key;
-    spec.kind = Kind::Colour;
-    spec.fallback = fallback;
-    spec.alias = alias;
-    return spec;
+    KeyRule rule;
+    rule.key = key;
+    rule.kind = Kind::Colour;
+    rule.fallback = fallback;
+    rule.alias = alias;
+    return rule;
 }
 
-KeySpec size(const QString &key, Kind kind, const QString &fallback, Range widths, Range heights)
+KeyRule size(const QString &key, Kind kind, const QString &fallback, Range widths, Range heights)
 {
-    KeySpec spec;
-    spec.key = key;
-    spec.kind = kind;
-    spec.fallback = fallback;
-    spec.range = widths;
-    spec.heights = heights;
-    return spec;
+    KeyRule rule;
+    rule.key = key;
+    rule.kind = kind;
+    rule.fallback = fallback;
+    rule.range = widths;
+    rule.heights = heights;
+    return rule;
 }
 
-KeySpec special(const QString &key, Kind kind, const QString &shownDefault)
+KeyRule special(const QString &key, Kind kind, const QString &shownDefault)
 {
-    KeySpec spec;
-    spec.key = key;
-    spec.kind = kind;
-    spec.shownDefault = shownDefault;
-    return spec;
+    KeyRule rule;
+    rule.key = key;
+    rule.kind = kind;
+    rule.shownDefault = shownDefault;
+    return rule;
 }
 
 // The families, their keys in printing order and every default: the values
 // the control panel starts with. Every family also takes the base colour and
 // the dimmer, which show under and around the pattern; `path` stays last
 // because its value runs to the end of the name.
-QVector<FamilySpec> buildFamilies()
+QVector<FamilyRule> buildFamilies()
 {
     const QStringList sources{ QStringLiteral("reset"), QStringLiteral("system") };
-    const KeySpec cabinet = size(QStringLiteral("cabinet"), Kind::Size, QStringLiteral("384x216"), { 50, 3840 }, { 50, 2160 });
-    const KeySpec reverse = flag(QStringLiteral("reverse"));
-    const KeySpec rotate = flag(QStringLiteral("rotate"));
-    const KeySpec dark = colour(QStringLiteral("dark"), QStringLiteral("#000000"));
-    const KeySpec light = colour(QStringLiteral("light"), white);
-    const KeySpec speed = number(QStringLiteral("speed"), 20, 0, 99);
+    const KeyRule cabinet = size(QStringLiteral("cabinet"), Kind::Size, QStringLiteral("384x216"), { 50, 3840 }, { 50, 2160 });
+    const KeyRule reverse = flag(QStringLiteral("reverse"));
+    const KeyRule rotate = flag(QStringLiteral("rotate"));
+    const KeyRule dark = colour(QStringLiteral("dark"), QStringLiteral("#000000"));
+    const KeyRule light = colour(QStringLiteral("light"), white);
+    const KeyRule speed = number(QStringLiteral("speed"), 20, 0, 99);
 
-    QVector<FamilySpec> families{
+    QVector<FamilyRule> families{
         { QStringLiteral("solid"), QStringLiteral("one colour over the whole window"),
           { colour(QStringLiteral("color"), QStringLiteral("#000000"), QStringLiteral("base")),
             number(QStringLiteral("sweep"), 0, 1, 99, QStringLiteral("off")) } },
@@ -155,14 +155,14 @@ QVector<FamilySpec> buildFamilies()
         { QStringLiteral("cabinets"), QStringLiteral("map of the wall's cabinets, numbered column-row"), { cabinet } },
     };
 
-    const KeySpec base = colour(QStringLiteral("base"), QStringLiteral("#000000"));
-    const KeySpec gray = number(QStringLiteral("gray"), 255, 0, 255);
-    for (FamilySpec &family : families) {
+    const KeyRule base = colour(QStringLiteral("base"), QStringLiteral("#000000"));
+    const KeyRule gray = number(QStringLiteral("gray"), 255, 0, 255);
+    for (FamilyRule &family : families) {
         auto restKey = std::find_if(family.keys.begin(), family.keys.end(),
-                                    [](const KeySpec &spec) { return spec.kind == Kind::Rest; });
+                                    [](const KeyRule &rule) { return rule.kind == Kind::Rest; });
         const int at = int(restKey - family.keys.begin());
         const bool hasBase = std::any_of(family.keys.begin(), family.keys.end(),
-                                         [](const KeySpec &spec) { return spec.alias == QLatin1String("base"); });
+                                         [](const KeyRule &rule) { return rule.alias == QLatin1String("base"); });
         family.keys.insert(at, gray);
         if (!hasBase)
             family.keys.insert(at, base);
@@ -170,26 +170,26 @@ QVector<FamilySpec> buildFamilies()
     return families;
 }
 
-const QVector<FamilySpec> &families()
+const QVector<FamilyRule> &families()
 {
-    static const QVector<FamilySpec> table = buildFamilies();
+    static const QVector<FamilyRule> table = buildFamilies();
     return table;
 }
 
-const FamilySpec *findFamily(const QString &family)
+const FamilyRule *findFamily(const QString &family)
 {
-    for (const FamilySpec &spec : families()) {
-        if (spec.family == family)
-            return &spec;
+    for (const FamilyRule &rule : families()) {
+        if (rule.family == family)
+            return &rule;
     }
     return nullptr;
 }
 
-const KeySpec *findKey(const FamilySpec &family, const QString &key)
+const KeyRule *findKey(const FamilyRule &family, const QString &key)
 {
-    for (const KeySpec &spec : family.keys) {
-        if (spec.key == key || (!spec.alias.isEmpty() && spec.alias == key))
-            return &spec;
+    for (const KeyRule &rule : family.keys) {
+        if (rule.key == key || (!rule.alias.isEmpty() && rule.alias == key))
+            return &rule;
     }
     return nullptr;
 }
@@ -197,16 +197,16 @@ const KeySpec *findKey(const FamilySpec &family, const QString &key)
 QStringList familyNames()
 {
     QStringList names;
-    for (const FamilySpec &spec : families())
-        names << spec.family;
+    for (const FamilyRule &rule : families())
+        names << rule.family;
     return names;
 }
 
-QStringList keyNames(const FamilySpec &family)
+QStringList keyNames(const FamilyRule &family)
 {
     QStringList names;
-    for (const KeySpec &spec : family.keys)
-        names << spec.key;
+    for (const KeyRule &rule : family.keys)
+        names << rule.key;
     return names;
 }
 
@@ -269,26 +269,26 @@ bool readNumber(const QString &raw, Range range, int *value)
     return *value >= range.low && *value <= range.high;
 }
 
-bool readSize(const KeySpec &spec, const QString &raw, QString *canonical)
+bool readSize(const KeyRule &rule, const QString &raw, QString *canonical)
 {
     const QStringList parts = raw.trimmed().toLower().split(QLatin1Char('x'));
     int width = 0;
     int height = 0;
-    if (parts.size() != 2 || !readNumber(parts.at(0), spec.range, &width) || !readNumber(parts.at(1), spec.heights, &height))
+    if (parts.size() != 2 || !readNumber(parts.at(0), rule.range, &width) || !readNumber(parts.at(1), rule.heights, &height))
         return false;
     *canonical = QStringLiteral("%1x%2").arg(width).arg(height);
     return true;
 }
 
 // The value's canonical text, or false when the value is not allowed.
-bool readValue(const KeySpec &spec, const QString &raw, QString *canonical)
+bool readValue(const KeyRule &rule, const QString &raw, QString *canonical)
 {
-    switch (spec.kind) {
+    switch (rule.kind) {
     case Kind::Flag:
         return false;
     case Kind::Number: {
         int value = 0;
-        if (!readNumber(raw, spec.range, &value))
+        if (!readNumber(raw, rule.range, &value))
             return false;
         *canonical = QString::number(value);
         return true;
@@ -296,7 +296,7 @@ bool readValue(const KeySpec &spec, const QString &raw, QString *canonical)
     case Kind::Choice: {
         const QString text = raw.trimmed().toLower();
         *canonical = text;
-        return spec.choices.contains(text);
+        return rule.choices.contains(text);
     }
     case Kind::Colour:
         return readColour(raw, canonical);
@@ -316,9 +316,9 @@ bool readValue(const KeySpec &spec, const QString &raw, QString *canonical)
             *canonical = QStringLiteral("auto");
             return true;
         }
-        return readSize(spec, raw, canonical);
+        return readSize(rule, raw, canonical);
     case Kind::Size:
-        return readSize(spec, raw, canonical);
+        return readSize(rule, raw, canonical);
     case Kind::Rest:
         *canonical = raw;
         return true;
@@ -327,17 +327,17 @@ bool readValue(const KeySpec &spec, const QString &raw, QString *canonical)
 }
 
 // What the key accepts, as the refusals and the help say it.
-QString allowedValues(const KeySpec &spec)
+QString allowedValues(const KeyRule &rule)
 {
     const QString sizes = QCoreApplication::translate("PatternName", "WxH with W %1..%2 and H %3..%4")
-                              .arg(spec.range.low).arg(spec.range.high).arg(spec.heights.low).arg(spec.heights.high);
-    switch (spec.kind) {
+                              .arg(rule.range.low).arg(rule.range.high).arg(rule.heights.low).arg(rule.heights.high);
+    switch (rule.kind) {
     case Kind::Flag:
         return QCoreApplication::translate("PatternName", "no value, it is a flag");
     case Kind::Number:
-        return QStringLiteral("%1..%2").arg(spec.range.low).arg(spec.range.high);
+        return QStringLiteral("%1..%2").arg(rule.range.low).arg(rule.range.high);
     case Kind::Choice: {
-        QStringList sorted = spec.choices;
+        QStringList sorted = rule.choices;
         if (sorted.first().at(0).isDigit())
             std::sort(sorted.begin(), sorted.end(), [](const QString &a, const QString &b) { return a.toInt() < b.toInt(); });
         return sorted.join(QLatin1String(", "));
@@ -356,19 +356,19 @@ QString allowedValues(const KeySpec &spec)
     return QString();
 }
 
-bool atDefault(const KeySpec &spec, const QString &value)
+bool atDefault(const KeyRule &rule, const QString &value)
 {
-    if (spec.kind == Kind::ColourList)
+    if (rule.kind == Kind::ColourList)
         return value.split(QLatin1Char(';')).count(white) == value.count(QLatin1Char(';')) + 1;
-    return value == spec.fallback;
+    return value == rule.fallback;
 }
 
-PatternName defaultName(const FamilySpec &family)
+PatternName defaultName(const FamilyRule &family)
 {
     PatternName name;
     name.family = family.family;
-    for (const KeySpec &spec : family.keys)
-        name.values.insert(spec.key, spec.fallback);
+    for (const KeyRule &rule : family.keys)
+        name.values.insert(rule.key, rule.fallback);
     return name;
 }
 
@@ -416,7 +416,7 @@ bool checkBars(PatternName &name, const QSet<QString> &given, QString *error)
     return true;
 }
 
-bool readKeys(const FamilySpec &family, const QString &keys, PatternName &name, QSet<QString> &given, QString *error)
+bool readKeys(const FamilyRule &family, const QString &keys, PatternName &name, QSet<QString> &given, QString *error)
 {
     int position = 0;
     while (true) {
@@ -427,29 +427,29 @@ bool readKeys(const FamilySpec &family, const QString &keys, PatternName &name, 
         const QString allowedKeys = QCoreApplication::translate("PatternName", "allowed: %1").arg(keyNames(family).join(QLatin1String(", ")));
         if (key.isEmpty())
             return fail(error, QCoreApplication::translate("PatternName", "%1: empty key in \"%2\" (%3)").arg(family.family, keys, allowedKeys));
-        const KeySpec *spec = findKey(family, key);
-        if (!spec)
+        const KeyRule *rule = findKey(family, key);
+        if (!rule)
             return fail(error, QCoreApplication::translate("PatternName", "%1: unknown key \"%2\" (%3)").arg(family.family, key, family.keys.isEmpty() ? QCoreApplication::translate("PatternName", "no keys") : allowedKeys));
-        if (spec->kind == Kind::Rest && equals >= 0) {
+        if (rule->kind == Kind::Rest && equals >= 0) {
             item = keys.mid(position);
             comma = -1;
         }
-        if (given.contains(spec->key))
+        if (given.contains(rule->key))
             return fail(error, QCoreApplication::translate("PatternName", "%1: key \"%2\" is given twice%3").arg(family.family, key,
-                        spec->alias.isEmpty() ? QString() : QCoreApplication::translate("PatternName", " (%1 and %2 are the same key)").arg(spec->key, spec->alias)));
-        given.insert(spec->key);
+                        rule->alias.isEmpty() ? QString() : QCoreApplication::translate("PatternName", " (%1 and %2 are the same key)").arg(rule->key, rule->alias)));
+        given.insert(rule->key);
 
-        if (spec->kind == Kind::Flag) {
+        if (rule->kind == Kind::Flag) {
             if (equals >= 0)
                 return fail(error, QCoreApplication::translate("PatternName", "%1: \"%2\" is a flag and takes no value (allowed: %3 alone)").arg(family.family, item.trimmed(), key));
-            name.values[spec->key] = QStringLiteral("1");
+            name.values[rule->key] = QStringLiteral("1");
         } else {
             if (equals < 0)
-                return fail(error, QCoreApplication::translate("PatternName", "%1: %2 needs a value (allowed: %3)").arg(family.family, key, allowedValues(*spec)));
+                return fail(error, QCoreApplication::translate("PatternName", "%1: %2 needs a value (allowed: %3)").arg(family.family, key, allowedValues(*rule)));
             QString value;
-            if (!readValue(*spec, item.mid(equals + 1), &value))
-                return fail(error, QCoreApplication::translate("PatternName", "%1: %2 is not allowed (allowed: %3)").arg(family.family, item.trimmed(), allowedValues(*spec)));
-            name.values[spec->key] = value;
+            if (!readValue(*rule, item.mid(equals + 1), &value))
+                return fail(error, QCoreApplication::translate("PatternName", "%1: %2 is not allowed (allowed: %3)").arg(family.family, item.trimmed(), allowedValues(*rule)));
+            name.values[rule->key] = value;
         }
         if (comma < 0)
             return true;
@@ -457,17 +457,17 @@ bool readKeys(const FamilySpec &family, const QString &keys, PatternName &name, 
     }
 }
 
-QString keyHelp(const KeySpec &spec)
+QString keyHelp(const KeyRule &rule)
 {
-    if (spec.kind == Kind::Flag)
-        return spec.key;
+    if (rule.kind == Kind::Flag)
+        return rule.key;
     QString shown;
     QString note;
-    switch (spec.kind) {
+    switch (rule.kind) {
     case Kind::Colour:
-        shown = spec.alias.isEmpty() ? QStringLiteral("#rrggbb") : QStringLiteral("#rrggbb|black|white|red|green|blue|cyan|magenta|yellow");
-        if (!spec.alias.isEmpty())
-            note = QStringLiteral("; also named %1").arg(spec.alias);
+        shown = rule.alias.isEmpty() ? QStringLiteral("#rrggbb") : QStringLiteral("#rrggbb|black|white|red|green|blue|cyan|magenta|yellow");
+        if (!rule.alias.isEmpty())
+            note = QStringLiteral("; also named %1").arg(rule.alias);
         break;
     case Kind::ColourList:
         shown = QStringLiteral("#rrggbb;#rrggbb;...");
@@ -475,19 +475,19 @@ QString keyHelp(const KeySpec &spec)
         break;
     case Kind::Size:
     case Kind::CellSize:
-        shown = spec.kind == Kind::CellSize ? QStringLiteral("auto|WxH") : QStringLiteral("WxH");
-        note = QStringLiteral("; W %1..%2, H %3..%4").arg(spec.range.low).arg(spec.range.high).arg(spec.heights.low).arg(spec.heights.high);
+        shown = rule.kind == Kind::CellSize ? QStringLiteral("auto|WxH") : QStringLiteral("WxH");
+        note = QStringLiteral("; W %1..%2, H %3..%4").arg(rule.range.low).arg(rule.range.high).arg(rule.heights.low).arg(rule.heights.high);
         break;
     case Kind::Rest:
         shown = QStringLiteral("<file>");
         note = QStringLiteral("; last, runs to the end of the name");
         break;
     default:
-        shown = allowedValues(spec).replace(QLatin1String(", "), QLatin1String("|"));
+        shown = allowedValues(rule).replace(QLatin1String(", "), QLatin1String("|"));
         break;
     }
-    const QString fallback = spec.shownDefault.isEmpty() ? spec.fallback : spec.shownDefault;
-    return QStringLiteral("%1=%2 (%3%4)").arg(spec.key, shown, fallback, note);
+    const QString fallback = rule.shownDefault.isEmpty() ? rule.fallback : rule.shownDefault;
+    return QStringLiteral("%1=%2 (%3%4)").arg(rule.key, shown, fallback, note);
 }
 
 // Which family shows what the state shows; a sub-pattern that draws nothing
@@ -524,8 +524,8 @@ QString familyOf(const PatternState &state)
 // Setting values from a state: numbers are held inside the key's range.
 void setNumber(PatternName &name, const QString &key, int value)
 {
-    const KeySpec *spec = findKey(*findFamily(name.family), key);
-    name.values[key] = QString::number(qBound(spec->range.low, value, spec->range.high));
+    const KeyRule *rule = findKey(*findFamily(name.family), key);
+    name.values[key] = QString::number(qBound(rule->range.low, value, rule->range.high));
 }
 
 void setFlag(PatternName &name, const QString &key, bool on)
@@ -535,9 +535,9 @@ void setFlag(PatternName &name, const QString &key, bool on)
 
 void setSize(PatternName &name, const QString &key, int width, int height)
 {
-    const KeySpec *spec = findKey(*findFamily(name.family), key);
-    name.values[key] = QStringLiteral("%1x%2").arg(qBound(spec->range.low, width, spec->range.high))
-                           .arg(qBound(spec->heights.low, height, spec->heights.high));
+    const KeyRule *rule = findKey(*findFamily(name.family), key);
+    name.values[key] = QStringLiteral("%1x%2").arg(qBound(rule->range.low, width, rule->range.high))
+                           .arg(qBound(rule->heights.low, height, rule->heights.high));
 }
 
 void setRampColours(PatternName &name, const PatternState &state)
@@ -626,9 +626,9 @@ int PatternName::number(const QString &key) const
 
 int PatternName::choiceIndex(const QString &key) const
 {
-    const FamilySpec *spec = findFamily(family);
-    const KeySpec *keySpec = spec ? findKey(*spec, key) : nullptr;
-    return keySpec ? std::max(0, int(keySpec->choices.indexOf(values.value(key)))) : 0;
+    const FamilyRule *rule = findFamily(family);
+    const KeyRule *keyRule = rule ? findKey(*rule, key) : nullptr;
+    return keyRule ? std::max(0, int(keyRule->choices.indexOf(values.value(key)))) : 0;
 }
 
 QColor PatternName::color(const QString &key) const
@@ -664,7 +664,7 @@ bool parsePatternName(const QString &text, PatternName *out, QString *error)
     const QString allowedFamilies = QCoreApplication::translate("PatternName", "allowed: %1").arg(familyNames().join(QLatin1String(", ")));
     if (familyText.isEmpty())
         return fail(error, QCoreApplication::translate("PatternName", "empty pattern name (%1)").arg(allowedFamilies));
-    const FamilySpec *family = findFamily(familyText);
+    const FamilyRule *family = findFamily(familyText);
     if (!family)
         return fail(error, QCoreApplication::translate("PatternName", "unknown pattern family \"%1\" (%2)").arg(familyText, allowedFamilies));
 
@@ -682,18 +682,18 @@ bool parsePatternName(const QString &text, PatternName *out, QString *error)
 
 QString printPatternName(const PatternName &name)
 {
-    const FamilySpec *family = findFamily(name.family);
+    const FamilyRule *family = findFamily(name.family);
     if (!family)
         return name.family;
     const bool preset = name.flag(QStringLiteral("preset"));
     QStringList parts;
-    for (const KeySpec &spec : family->keys) {
-        const QString value = name.values.value(spec.key, spec.fallback);
-        const bool presetTable = preset && (spec.key == QLatin1String("cols") || spec.key == QLatin1String("rows")
-                                            || spec.key == QLatin1String("colors"));
-        if (atDefault(spec, value) || presetTable)
+    for (const KeyRule &rule : family->keys) {
+        const QString value = name.values.value(rule.key, rule.fallback);
+        const bool presetTable = preset && (rule.key == QLatin1String("cols") || rule.key == QLatin1String("rows")
+                                            || rule.key == QLatin1String("colors"));
+        if (atDefault(rule, value) || presetTable)
             continue;
-        parts << (spec.kind == Kind::Flag ? spec.key : spec.key + QLatin1Char('=') + value);
+        parts << (rule.kind == Kind::Flag ? rule.key : rule.key + QLatin1Char('=') + value);
     }
     if (parts.isEmpty())
         return family->family;
@@ -713,10 +713,10 @@ PatternName patternNameOf(const PatternState &state)
 QStringList patternFamilyHelp()
 {
     QStringList lines;
-    for (const FamilySpec &family : families()) {
+    for (const FamilyRule &family : families()) {
         QStringList keys;
-        for (const KeySpec &spec : family.keys)
-            keys << keyHelp(spec);
+        for (const KeyRule &rule : family.keys)
+            keys << keyHelp(rule);
         lines << QStringLiteral("%1: %2. Keys: %3").arg(family.family, family.meaning, keys.join(QLatin1String(", ")));
     }
     return lines;

@@ -1,5 +1,5 @@
-#ifndef PATTERNSPEC_H
-#define PATTERNSPEC_H
+#ifndef PATTERNNAME_H
+#define PATTERNNAME_H
 
 // Pattern names: one text form for every pattern the control panel can show,
 //     family
@@ -56,4 +56,4 @@ PatternName patternNameOf(const PatternState &state);
 // One line per family with its keys, their ranges and defaults.
 QStringList patternFamilyHelp();
 
-#endif // PATTERNSPEC_H
+#endif // PATTERNNAME_H

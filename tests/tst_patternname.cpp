@@ -4,7 +4,7 @@
 // window's own rendering.
 #include "applypattern.h"
 #include "windowstate.h"
-#include "patternspec.h"
+#include "patternname.h"
 #include "render.h"
 #include "startup.h"
 
@@ -88,7 +88,7 @@ QImage windowRendering(const QString &pattern, const QSize &size)
 
 } // namespace
 
-class TestPatternSpec : public QObject
+class TestPatternName : public QObject
 {
     Q_OBJECT
 
@@ -353,5 +353,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestPatternSpec)
-#include "tst_patternspec.moc"
+QTEST_MAIN(TestPatternName)
+#include "tst_patternname.moc"
