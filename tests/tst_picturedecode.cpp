@@ -44,17 +44,6 @@ QByteArray encoded(int width, int height, const char *format)
     return bytes;
 }
 
-QByteArray filled(int width, int height)
-{
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(Qt::darkCyan);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
-}
-
 // A JPEG whose header carries a thumbnail, itself a whole JPEG with its own
 // end-of-image marker, as cameras write them.
 QByteArray jpegWithThumbnail()
@@ -135,8 +124,6 @@ private slots:
         QTest::newRow("JPEG with bytes after its end") << "c.jpg" << jpeg + QByteArray(300, '\0') << QSize(160, 120) << QString();
         QTest::newRow("JPEG with a thumbnail in its header") << "d.jpg" << thumbnailed << QSize(160, 120) << QString();
         QTest::newRow("16384 pixels wide, the largest side taken") << "wide.png" << encoded(16384, 1, "PNG") << QSize(16384, 1) << QString();
-        QTest::newRow("6000 × 6000 pixels, above the toolkit's default decoding limit") << "large.png" << filled(6000, 6000)
-                                                                                      << QSize(6000, 6000) << QString();
         QTest::newRow("a folder") << "folder" << QByteArray() << QSize() << "it is a folder, not a picture.";
         QTest::newRow("missing") << "missing.png" << QByteArray() << QSize() << "the file does not exist.";
         QTest::newRow("zero bytes") << "zero.jpg" << QByteArray("") << QSize() << "the file is empty (0 bytes).";
@@ -289,6 +276,20 @@ private slots:
         expected.fill(Qt::black);
         QPainter(&expected).drawImage(0, 0, fit ? picture.scaled(window, Qt::IgnoreAspectRatio, Qt::FastTransformation) : picture);
         QVERIFY(w.shown() == expected);
+    }
+
+    // Qt 6 decodes no more than 128 MB unless raised. Last, since the 144 MB
+    // this decodes would count in the peak memory checked above.
+    void pictureOverTheToolkitsDefaultLimit()
+    {
+        const QString path = file("large.png");
+        QImage picture(6000, 6000, QImage::Format_RGB32);
+        picture.fill(Qt::darkCyan);
+        QVERIFY(picture.save(path));
+        picture = QImage();
+        const PictureLoad load = loadPicture(path);
+        QCOMPARE(load.error, QString());
+        QCOMPARE(load.image.size(), QSize(6000, 6000));
     }
 
 private:
