@@ -154,3 +154,15 @@ wait_for_pattern_window_once() {
     done
     return 1
 }
+
+# remote_address LOGFILE: waits for the "Remote control: URL" line the
+# program prints at start and prints the URL.
+remote_address() {
+    local address=
+    for _ in $(seq 1 50); do
+        address=$(sed -n 's/^Remote control: //p' "$1")
+        [ -n "$address" ] && { echo "$address"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}

@@ -15,13 +15,7 @@ export NO_PROXY=127.0.0.1,localhost
 
 start_xvfb
 start_walltest "$binary" "$artifacts/remote_browser.log" --remote 127.0.0.1:0 --geometry 700x300+50+50
-address=
-for _ in $(seq 1 50); do
-    address=$(sed -n 's/^Remote control: //p' "$artifacts/remote_browser.log")
-    [ -n "$address" ] && break
-    sleep 0.1
-done
-[ -n "$address" ] || fail "walltest printed no remote-control address"
+address=$(remote_address "$artifacts/remote_browser.log") || fail "walltest printed no remote-control address"
 case "$address" in
     http://127.0.0.1:*/\?token=????????????????????????????????) ;;
     *) fail "unexpected address line: $address" ;;

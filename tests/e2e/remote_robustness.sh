@@ -15,13 +15,9 @@ start_xvfb
 start_walltest "$binary" "$artifacts/remote_robustness.log" --remote 127.0.0.1:0 --remote-token "$token" \
     --pattern clock --geometry 700x300+50+50
 PATTERN_ID=$(wait_for_pattern_window) || fail "the test-pattern window did not open"
-port=
-for _ in $(seq 1 50); do
-    port=$(sed -n 's|^Remote control: http://127.0.0.1:\([0-9]*\)/.*|\1|p' "$artifacts/remote_robustness.log")
-    [ -n "$port" ] && break
-    sleep 0.1
-done
-[ -n "$port" ] || fail "walltest printed no remote-control address"
+address=$(remote_address "$artifacts/remote_robustness.log") || fail "walltest printed no remote-control address"
+port=$(echo "$address" | sed -n 's|^http://127.0.0.1:\([0-9]*\)/.*|\1|p')
+[ -n "$port" ] || fail "no port in the remote-control address $address"
 
 /usr/bin/python3 "$(dirname "$0")/remote_robustness.py" "$port" "$token" "$WALLTEST_PID" |
     tee "$artifacts/remote_robustness.txt"
