@@ -1,6 +1,6 @@
 #include <benchmark/benchmark.h>
 
-#include "startup.h"
+#include "fontsubstitutions.h"
 
 #include <QGuiApplication>
 

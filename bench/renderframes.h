@@ -2,7 +2,7 @@
 #define RENDERFRAMES_H
 
 #include "render.h"
-#include "startup.h"
+#include "fontsubstitutions.h"
 
 #include <benchmark/benchmark.h>
 

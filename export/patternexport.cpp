@@ -2,7 +2,7 @@
 
 #include "applypattern.h"
 #include "dialog.h"
-#include "picture.h"
+#include "picturedecoder.h"
 #include "render.h"
 
 #include <QCoreApplication>

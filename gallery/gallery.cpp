@@ -3,7 +3,8 @@
 //     walltest_gallery <output directory>
 
 #include "render.h"
-#include "startup.h"
+#include "fontsubstitutions.h"
+#include "devicepixels.h"
 
 #include <QDir>
 #include <QGuiApplication>

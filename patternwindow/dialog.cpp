@@ -1,6 +1,7 @@
 #include "dialog.h"
 
-#include "picture.h"
+#include "patternmodel.h"
+#include "picturesource.h"
 #include "render.h"
 
 #include <QAction>
@@ -65,6 +66,7 @@ dialog::dialog(QWidget *parent)
     pattern.squareDx = drawSpeed();
     pattern.squareDy = drawSpeed();
 
+    patternModel = new PatternModel(this);
     pictureSource = new PictureSource(this);
     connect(pictureSource, &PictureSource::changed, this, [this] {
         renderer.setPicture(pictureSource->image());
@@ -73,6 +75,14 @@ dialog::dialog(QWidget *parent)
 }
 
 dialog::~dialog() = default;
+
+// A command changed the pattern: the window shows it, and whoever
+// remembers or shares the pattern hears of it.
+void dialog::commandDone()
+{
+    update();
+    emit patternModel->changed();
+}
 
 int dialog::drawSpeed()
 {
@@ -89,6 +99,7 @@ void dialog::setMode(int newMode)
 {
     pattern.mode = newMode;
     updateClockTimer();
+    emit patternModel->changed();
 }
 
 void dialog::setSolidColor(const QColor &color)
@@ -130,7 +141,7 @@ void dialog::setScanTiming(int intervalMs, int step)
     else
         scanTimer->start(intervalMs);
     pattern.scanStep = step;
-    update();
+    commandDone();
 }
 
 void dialog::setMovingSquare(bool on, int size)
@@ -139,13 +150,13 @@ void dialog::setMovingSquare(bool on, int size)
     qDebug() << pattern.movingSquare;
     pattern.squareWidth = size;
     pattern.squareHeight = size;
-    update();
+    commandDone();
 }
 
 void dialog::setScanDirection(int sign)
 {
     pattern.scanDirection = sign;
-    update();
+    commandDone();
 }
 
 void dialog::setGrayBlockTest(int type, bool hideText)
@@ -163,7 +174,7 @@ void dialog::setSpecialPattern(int type, int newCabinetWidth, int newCabinetHeig
     pattern.cabinetWidth = newCabinetWidth;
     pattern.cabinetHeight = newCabinetHeight;
     updateClockTimer();
-    update();
+    commandDone();
 }
 
 void dialog::setPicture(const QString &path, bool fit)
@@ -171,7 +182,7 @@ void dialog::setPicture(const QString &path, bool fit)
     pattern.picturePath = path;
     pattern.pictureFit = fit;
     pictureSource->show(path, PictureView{ fit, size() });
-    update();
+    commandDone();
 }
 
 QString dialog::pictureError() const
@@ -182,7 +193,7 @@ QString dialog::pictureError() const
 void dialog::setInfoVisible(bool visible)
 {
     pattern.infoVisible = visible;
-    update();
+    commandDone();
 }
 
 void dialog::advanceAnimations(qint64 fromMs, qint64 toMs)
@@ -238,7 +249,7 @@ void dialog::selectFamily(int family)
 {
     pattern.mode = family;
     updateClockTimer();
-    update();
+    commandDone();
 }
 
 void dialog::getColorInfo(QVector<QColor> color, int column, int row)
@@ -300,7 +311,7 @@ void dialog::updateRect()
 void dialog::getGrayInfo(int value)
 {
     pattern.grayOffset = 255 - value;
-    update();
+    commandDone();
 }
 
 void dialog::getGraySpeed(int speed)
@@ -309,6 +320,7 @@ void dialog::getGraySpeed(int speed)
         autoGrayTimer->stop();
     else
         autoGrayTimer->start(100 / speed);
+    emit patternModel->changed();
 }
 
 void dialog::getGaryBarInfo(int grayw, int start, int dis)
@@ -316,7 +328,7 @@ void dialog::getGaryBarInfo(int grayw, int start, int dis)
     pattern.grayBarWidth = grayw;
     pattern.grayBarStart = start;
     pattern.grayBarSpacing = dis;
-    update();
+    commandDone();
 }
 
 void dialog::autoGray()
@@ -398,13 +410,13 @@ void dialog::setClockSource(int source)
     // The system clock shows its time from the first frame on.
     if (pattern.clockSource == 1)
         timeaddsecs();
-    update();
+    commandDone();
 }
 
 void dialog::setTestFont(int index)
 {
     pattern.fontIndex = index;
-    update();
+    commandDone();
 }
 
 int dialog::scanInterval() const

@@ -10,6 +10,7 @@
 #include <QRandomGenerator>
 #include <QWidget>
 
+class PatternModel;
 class PictureSource;
 class QMenu;
 class QTimer;
@@ -46,6 +47,8 @@ public:
 
     // The pattern shown, as the commands left it.
     const PatternState &state() const { return pattern; }
+    // The pattern apart from the window; it says when a command changed it.
+    PatternModel *model() const { return patternModel; }
 
     // Shows or hides the information text, as Space does.
     void setInfoVisible(bool visible);
@@ -120,6 +123,7 @@ private:
     bool fontTestShown() const;
     void selectFamily(int family);
     void updateClockTimer();
+    void commandDone();
 
     // Press anchor of the last left press; valid only while anchorSet.
     int pressX = 0;
@@ -138,6 +142,7 @@ private:
     QTimer *delayTimer = nullptr;
     QTimer *clickTimer = nullptr;
     QMenu *contextMenu = nullptr;
+    PatternModel *patternModel = nullptr;
     PictureSource *pictureSource = nullptr;
     QElapsedTimer clockStart;
     QRandomGenerator random;

@@ -1,5 +1,6 @@
 // The window has no frame, so it moves, sizes and toggles full screen itself.
 #include "dialog.h"
+#include "patternmodel.h"
 
 #include <QCursor>
 #include <QKeyEvent>
@@ -80,8 +81,10 @@ void dialog::keyPressEvent(QKeyEvent *event)
         update();
         return;
     }
-    if (event->key() == Qt::Key_Space)
+    if (event->key() == Qt::Key_Space) {
         pattern.infoVisible = !pattern.infoVisible;
+        emit patternModel->changed();
+    }
     update();
     if (event->key() == Qt::Key_Right) {
         stepScanOffset();
@@ -158,6 +161,7 @@ bool dialog::fontTestShown() const
 void dialog::stepFont()
 {
     pattern.fontIndex = pattern.fontIndex >= 7 ? 0 : pattern.fontIndex + 1;
+    emit patternModel->changed();
 }
 
 // Computers that drive a wall often run no window manager, and nothing then

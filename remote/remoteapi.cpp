@@ -4,7 +4,7 @@
 #include "dialog.h"
 #include "mainwindow.h"
 #include "patternname.h"
-#include "picture.h"
+#include "picturedecoder.h"
 #include "remotepage.h"
 #include "ui_mainwindow.h"
 

@@ -4,7 +4,7 @@
 // with a message naming the file, the window's other settings untouched.
 #include "windowstate.h"
 #include "mainwindow.h"
-#include "startup.h"
+#include "fontsubstitutions.h"
 #include "ui_mainwindow.h"
 
 #include <QDir>

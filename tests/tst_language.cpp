@@ -4,7 +4,7 @@
 #include "commandline.h"
 #include "language.h"
 #include "mainwindow.h"
-#include "startup.h"
+#include "fontsubstitutions.h"
 #include "wallprofile.h"
 
 #include <QAbstractButton>

@@ -6,7 +6,7 @@
 #include "windowstate.h"
 #include "patternname.h"
 #include "render.h"
-#include "startup.h"
+#include "fontsubstitutions.h"
 
 #include <QPainter>
 #include <QProcess>

@@ -4,7 +4,7 @@
 // reported and leaves the picture shown, and ordinary pictures keep their pixels.
 #include "dialog.h"
 #include "mainwindow.h"
-#include "picture.h"
+#include "picturesource.h"
 #include "ui_mainwindow.h"
 
 #include <QBuffer>

@@ -3,7 +3,7 @@
 // windows, on targets and windows the fast paths do not take, and across
 // frames of one window while its state changes.
 #include "renderassert.h"
-#include "startup.h"
+#include "fontsubstitutions.h"
 
 #include <QLinearGradient>
 

@@ -2,7 +2,7 @@
 // where its geometry is easiest to get wrong, and of the base fill dimmed by
 // the gray offset under the information text.
 #include "renderassert.h"
-#include "startup.h"
+#include "fontsubstitutions.h"
 
 namespace {
 

@@ -1,13 +1,10 @@
-#include "picture.h"
+#include "picturedecoder.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QFileSystemWatcher>
-#include <QFutureWatcher>
 #include <QImageReader>
-#include <QtConcurrent>
 
 namespace {
 
@@ -96,35 +93,6 @@ private:
     const std::atomic_bool *cancelled;
 };
 
-// The part of a picture of `source` pixels that `view` shows, and the size it
-// is decoded to: a null clip and size mean the whole picture at its own size.
-// A fitted picture up to twice the window's size on each side is decoded
-// whole and scaled when drawn, nearest pixel; a larger one is decoded
-// straight to the window's size, which the PNG and JPEG readers do while
-// decoding, without holding the picture whole.
-struct DecodePlan
-{
-    QSize scaledSize;
-    QRect clipRect;
-
-    bool operator==(const DecodePlan &other) const { return scaledSize == other.scaledSize && clipRect == other.clipRect; }
-};
-
-DecodePlan decodePlan(const QSize &source, const PictureView &view)
-{
-    DecodePlan plan;
-    if (view.window.isEmpty())
-        return plan;
-    if (view.fit) {
-        if (source.width() > 2 * view.window.width() || source.height() > 2 * view.window.height())
-            plan.scaledSize = view.window;
-    } else {
-        const QRect covered = QRect(QPoint(0, 0), source) & QRect(QPoint(0, 0), view.window);
-        if (covered.size() != source)
-            plan.clipRect = covered;
-    }
-    return plan;
-}
 
 QString tooLargeMessage(const QString &path, const QSize &size, const char *why, qint64 limit)
 {
@@ -146,6 +114,22 @@ void allowLargestPicture()
 }
 
 } // namespace
+
+DecodePlan decodePlan(const QSize &source, const PictureView &view)
+{
+    DecodePlan plan;
+    if (view.window.isEmpty())
+        return plan;
+    if (view.fit) {
+        if (source.width() > 2 * view.window.width() || source.height() > 2 * view.window.height())
+            plan.scaledSize = view.window;
+    } else {
+        const QRect covered = QRect(QPoint(0, 0), source) & QRect(QPoint(0, 0), view.window);
+        if (covered.size() != source)
+            plan.clipRect = covered;
+    }
+    return plan;
+}
 
 PictureLoad loadPicture(const QString &path)
 {
@@ -221,131 +205,4 @@ PictureLoad loadPicture(const QString &path, const PictureView &view, const std:
     image.convertTo(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
     result.image = image;
     return result;
-}
-
-PictureSource::PictureSource(QObject *parent)
-    : QObject(parent)
-    , watcher(new QFileSystemWatcher(this))
-{
-    decoder.setMaxThreadCount(1);
-    connect(watcher, &QFileSystemWatcher::fileChanged, this, &PictureSource::reload);
-}
-
-// The running decode, if any, ends early; its result is dropped.
-PictureSource::~PictureSource()
-{
-    cancelRunning();
-}
-
-void PictureSource::setPath(const QString &newPath)
-{
-    show(newPath, view);
-}
-
-void PictureSource::show(const QString &newPath, const PictureView &newView)
-{
-    if (newPath != shownPath) {
-        view = newView;
-        watch(newPath);
-        sourceSize = QSize();
-        if (shownPath.isEmpty()) {
-            cancelRunning();
-            decoded = QImage();
-            problem.clear();
-            emit changed();
-        } else {
-            decode();
-        }
-        return;
-    }
-    if (shownPath.isEmpty()) {
-        view = newView;
-        return;
-    }
-    const bool retry = !decoding && (!problem.isEmpty() || QFileInfo(shownPath).lastModified() != modified);
-    const bool otherPixels = needsDecodeFor(newView);
-    view = newView;
-    if (retry || otherPixels)
-        decode();
-}
-
-void PictureSource::setView(const PictureView &newView)
-{
-    const bool otherPixels = !shownPath.isEmpty() && needsDecodeFor(newView);
-    view = newView;
-    if (otherPixels)
-        decode();
-}
-
-// While a decode runs, any other view starts it again; once the picture's
-// size is known, only a view that needs other pixels decodes again.
-bool PictureSource::needsDecodeFor(const PictureView &newView) const
-{
-    if (decoding)
-        return newView != decodedView;
-    if (!sourceSize.isValid())
-        return false;
-    return !(decodePlan(sourceSize, decodedView) == decodePlan(sourceSize, newView));
-}
-
-void PictureSource::watch(const QString &newPath)
-{
-    if (!watcher->files().isEmpty())
-        watcher->removePaths(watcher->files());
-    shownPath = newPath;
-    if (!shownPath.isEmpty())
-        watcher->addPath(shownPath);
-}
-
-void PictureSource::reload()
-{
-    if (!shownPath.isEmpty())
-        decode();
-}
-
-void PictureSource::cancelRunning()
-{
-    ++generation;
-    decoding = false;
-    if (stopRunning)
-        stopRunning->store(true);
-    stopRunning.reset();
-}
-
-// The decode runs on the thread pool and touches nothing of this object; its
-// result comes back through the watcher, queued to this object's thread.
-void PictureSource::decode()
-{
-    cancelRunning();
-    const quint64 ticket = generation;
-    auto stop = std::make_shared<std::atomic_bool>(false);
-    stopRunning = stop;
-    decoding = true;
-    decodedView = view;
-    modified = QFileInfo(shownPath).lastModified();
-
-    auto *result = new QFutureWatcher<PictureLoad>(this);
-    connect(result, &QFutureWatcher<PictureLoad>::finished, this, [this, result, ticket] {
-        result->deleteLater();
-        if (ticket == generation)
-            finish(result->result());
-    });
-    const QString file = shownPath;
-    const PictureView wanted = view;
-    result->setFuture(QtConcurrent::run(&decoder, [file, wanted, stop] { return loadPicture(file, wanted, stop.get()); }));
-    emit decodingStarted();
-}
-
-void PictureSource::finish(const PictureLoad &load)
-{
-    decoding = false;
-    stopRunning.reset();
-    sourceSize = load.sourceSize;
-    problem = load.error;
-    if (problem.isEmpty())
-        decoded = load.image;
-    // An editor that replaces the file drops it from the watch list.
-    if (!watcher->files().contains(shownPath) && QFileInfo::exists(shownPath))
-        watcher->addPath(shownPath);
-    emit changed();
 }

@@ -3,7 +3,7 @@
 #include "ui_mainwindow.h"
 
 #include "dialog.h"
-#include "picture.h"
+#include "picturesource.h"
 
 #include <QDebug>
 #include <QDir>

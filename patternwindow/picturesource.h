@@ -1,55 +1,15 @@
-#ifndef PICTURE_H
-#define PICTURE_H
+#ifndef PICTURESOURCE_H
+#define PICTURESOURCE_H
+
+#include "picturedecoder.h"
 
 #include <QDateTime>
-#include <QImage>
 #include <QObject>
-#include <QSize>
-#include <QString>
 #include <QThreadPool>
 
-#include <atomic>
 #include <memory>
 
 class QFileSystemWatcher;
-
-// The largest picture side the custom-picture test accepts. A larger header
-// claim is refused before decoding, so a hostile file cannot make the
-// program allocate gigabytes.
-constexpr int MaxPictureSide = 16384;
-
-// The most pixels decoded whole for a picture shown at its own size by a
-// reader that cannot decode only a part: 150 million pixels hold 600 MB.
-constexpr qint64 MaxWholePictureArea = 150000000;
-
-struct PictureLoad
-{
-    QImage image;       // null when the file cannot be shown
-    QString error;      // plain words for the operator; empty on success
-    QSize sourceSize;   // the size the file's header claims; invalid when unread
-};
-
-// How the window shows the picture. An invalid window size asks for the
-// whole picture at its own size.
-struct PictureView
-{
-    bool fit = false;
-    QSize window;
-
-    bool operator==(const PictureView &other) const { return fit == other.fit && window == other.window; }
-    bool operator!=(const PictureView &other) const { return !(*this == other); }
-};
-
-// Reads the whole custom picture at its own size.
-PictureLoad loadPicture(const QString &path);
-
-// Reads no more of the custom picture than `view` shows: a picture fitted to
-// a window less than half its size is decoded straight to the window's size,
-// and one at its own size only where the window covers it. A reader that
-// cannot decode a part decodes the whole and keeps the covered part.
-// `cancelled`, when given and set, ends the read early with an error.
-PictureLoad loadPicture(const QString &path, const PictureView &view,
-                        const std::atomic_bool *cancelled = nullptr);
 
 // The custom picture the test-pattern window shows: the file, decoded off the
 // GUI thread for the window's view of it, and read again when it changes on
@@ -107,4 +67,4 @@ private:
     QThreadPool decoder;
 };
 
-#endif // PICTURE_H
+#endif // PICTURESOURCE_H
