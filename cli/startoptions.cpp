@@ -1,6 +1,6 @@
 #include "startoptions.h"
 
-#include "applypattern.h"
+#include "dialog.h"
 #include "commandline.h"
 #include "dialog.h"
 #include "mainwindow.h"
@@ -23,7 +23,7 @@ void applyCommandLine(MainWindow &panel, const CommandLine &line)
         QString error;
         if (parsePatternName(line.pattern, &name, &error)) {
             panel.on_pushButton_selectpage_clicked();
-            applyPatternName(*window, name);
+            window->showPattern(name);
         }
     }
     if (line.fullscreen) {

@@ -1,11 +1,12 @@
 #include "patternexport.h"
 
-#include "applypattern.h"
-#include "dialog.h"
+#include "patternmodel.h"
+#include "patternname.h"
+#include "patternrenderer.h"
 #include "picturedecoder.h"
-#include "render.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QImageWriter>
@@ -73,14 +74,14 @@ bool exportPattern(const ExportRequest &request, QString *error)
     if (!parsePatternName(request.pattern, &name, error))
         return false;
 
-    dialog window;
-    window.resize(request.size);
-    window.seedRandom(1);
-    applyPatternName(window, name);
+    // A fresh window at the first frame: the square walks from the corner
+    // with a fixed seed, so an export is the same every time.
+    PatternState state;
+    PatternModel model;
+    model.start(name, &state, 0, 1);
 
     PatternRenderer renderer;
-    const PatternState &state = window.state();
-    if (state.mode == Special && state.specialType == 3) {
+    if (state.mode == Special && state.specialType == CustomPicture) {
         const PictureLoad picture = loadPicture(state.picturePath);
         if (!picture.error.isEmpty()) {
             *error = picture.error;
@@ -89,13 +90,16 @@ bool exportPattern(const ExportRequest &request, QString *error)
         renderer.setPicture(picture.image);
     }
 
+    const qint64 startUtc = QDateTime::currentMSecsSinceEpoch();
+    const auto frameAt = [&](int frame) {
+        // Frame k is at k / fps seconds; the animations count whole milliseconds.
+        const qint64 ms = request.frames <= 0 ? 0 : qint64(std::llround(frame * 1000.0 / request.fps));
+        return renderStill(renderer, model.frameAt(state, ms, startUtc + ms, request.size), request.size);
+    };
     if (request.frames <= 0)
-        return writePng(renderStill(renderer, state, request.size), request.file, error);
+        return writePng(frameAt(0), request.file, error);
     for (int frame = 0; frame < request.frames; ++frame) {
-        const qint64 now = qint64(std::llround(frame * 1000.0 / request.fps));
-        const qint64 before = frame == 0 ? 0 : qint64(std::llround((frame - 1) * 1000.0 / request.fps));
-        window.advanceAnimations(before, now);
-        if (!writePng(renderStill(renderer, state, request.size), frameFileName(request.file, frame + 1, request.frames), error))
+        if (!writePng(frameAt(frame), frameFileName(request.file, frame + 1, request.frames), error))
             return false;
     }
     return true;

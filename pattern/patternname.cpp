@@ -500,7 +500,7 @@ QString familyOf(const PatternState &state)
     case GrayBars:
         if (state.colorRampChart)
             return QStringLiteral("chart");
-        if (state.rampLength < 0)
+        if (state.rampLength == BallRamp)
             return QStringLiteral("ball");
         return state.rampLength > 0 ? QStringLiteral("ramp") : QStringLiteral("graybars");
     case ScanLines:
@@ -508,13 +508,12 @@ QString familyOf(const PatternState &state)
             return QStringLiteral("square");
         return state.fontTest ? QStringLiteral("chars") : QStringLiteral("scan");
     case GrayBlocks:
-        if (state.grayBlockType == 0)
+        if (state.grayBlockType == AllGrayLevels)
             return QStringLiteral("grayblocks");
-        return state.grayBlockType == 1 || state.grayBlockType == 2 ? QStringLiteral("contrast") : QStringLiteral("solid");
+        return state.grayBlockType == BrightContrast || state.grayBlockType == DarkContrast ? QStringLiteral("contrast")
+                                                                                             : QStringLiteral("solid");
     case Special: {
-        const QStringList specials{ QStringLiteral("clock"), QStringLiteral("cabinet-clock"), QStringLiteral("grid"),
-                                    QStringLiteral("picture"), QStringLiteral("cabinets") };
-        return specials.value(state.specialType, QStringLiteral("solid"));
+        return specialFamilies().value(state.specialType, QStringLiteral("solid"));
     }
     default:
         return QStringLiteral("solid");
@@ -601,18 +600,25 @@ void setFamilyKeys(PatternName &name, const PatternState &state)
     } else if (family == QLatin1String("grayblocks") || family == QLatin1String("contrast")) {
         setFlag(name, QStringLiteral("labels"), !state.hideBlockText);
         if (family == QLatin1String("contrast"))
-            name.values[QStringLiteral("level")] = state.grayBlockType == 2 ? QStringLiteral("dark") : QStringLiteral("bright");
+            name.values[QStringLiteral("level")] = state.grayBlockType == DarkContrast ? QStringLiteral("dark") : QStringLiteral("bright");
     } else if (family == QLatin1String("picture")) {
         setFlag(name, QStringLiteral("fit"), state.pictureFit);
         name.values[QStringLiteral("path")] = state.picturePath;
     }
     if (family == QLatin1String("clock") || family == QLatin1String("cabinet-clock"))
-        name.values[QStringLiteral("source")] = state.clockSource == 1 ? QStringLiteral("system") : QStringLiteral("reset");
+        name.values[QStringLiteral("source")] = state.clockSource == ClockSystemUtc ? QStringLiteral("system") : QStringLiteral("reset");
     if (family == QLatin1String("cabinet-clock") || family == QLatin1String("cabinets"))
         setSize(name, QStringLiteral("cabinet"), state.cabinetWidth, state.cabinetHeight);
 }
 
 } // namespace
+
+const QStringList &specialFamilies()
+{
+    static const QStringList names{ QStringLiteral("clock"), QStringLiteral("cabinet-clock"), QStringLiteral("grid"),
+                                    QStringLiteral("picture"), QStringLiteral("cabinets") };
+    return names;
+}
 
 bool PatternName::flag(const QString &key) const
 {

@@ -4,9 +4,9 @@
 // Pattern names: one text form for every pattern the control panel can show,
 //     family
 //     family:key=value,key=value,flag
-// used by the command line, the remote control and the gallery. This module
-// reads and writes the names and knows nothing of windows; applypattern.h
-// puts a name on the test-pattern window.
+// used by the command line, the remote control, the profile and the gallery.
+// This module reads and writes the names; namedpattern.h turns a name into
+// the pattern it shows and back.
 
 #include <QColor>
 #include <QMap>
@@ -49,9 +49,12 @@ bool parsePatternName(const QString &text, PatternName *out, QString *error);
 // default left out, `path` last.
 QString printPatternName(const PatternName &name);
 
-// The name of what `state` shows. The animation speeds live in the window's
-// timers, not in the state; currentPatternName (applypattern.h) adds them.
+// The name of what `state` shows. The animation speeds are not part of the
+// state; patternNameOf in namedpattern.h adds them.
 PatternName patternNameOf(const PatternState &state);
+
+// The families of the Special sub-patterns, in the order of SpecialType.
+const QStringList &specialFamilies();
 
 // One line per family with its keys, their ranges and defaults.
 QStringList patternFamilyHelp();

@@ -16,6 +16,33 @@ enum PatternMode {
     Special = 5
 };
 
+// The sub-patterns of the Special family (`specialType`).
+enum SpecialType {
+    DelayClock = 0,         // one frame-delay clock over the whole window
+    CabinetClock = 1,       // one clock per cabinet
+    GridCircles = 2,
+    CustomPicture = 3,
+    CabinetMap = 4
+};
+
+// The charts of the GrayBlocks family (`grayBlockType`); any other value
+// shows the base fill alone.
+enum GrayBlockType {
+    AllGrayLevels = 0,
+    BrightContrast = 1,
+    DarkContrast = 2
+};
+
+// `rampLength` of the GrayBars family: a period of 32..256 is a ramp, 0 the
+// custom gray bars (or one ramp over the width), and this the radial ball.
+constexpr int BallRamp = -1;
+
+// What the clocks count (`clockSource`).
+enum ClockSource {
+    ClockSinceChosen = 0,   // the time since the pattern was chosen
+    ClockSystemUtc = 1      // the computer's clock in UTC, alike on computers kept in step
+};
+
 // The pattern the test-pattern window shows: plain values, copied freely and
 // never written by a paint. The window changes it through its commands;
 // tests, benchmarks, the gallery and the export fill one in directly and
@@ -80,5 +107,23 @@ struct PatternState
     int squareDx = 0;
     int squareDy = 0;
 };
+
+// A clock pattern is shown, and with it the clock runs.
+inline bool clockShown(const PatternState &state)
+{
+    return state.mode == Special && (state.specialType == DelayClock || state.specialType == CabinetClock);
+}
+
+// The character test is shown; the moving square takes its place when both are on.
+inline bool characterTestShown(const PatternState &state)
+{
+    return state.mode == ScanLines && !state.movingSquare && state.fontTest;
+}
+
+// The scan lines themselves are shown, not the square or the character test.
+inline bool scanLinesShown(const PatternState &state)
+{
+    return state.mode == ScanLines && !state.movingSquare && !state.fontTest;
+}
 
 #endif // PATTERNSTATE_H

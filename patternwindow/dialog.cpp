@@ -1,5 +1,6 @@
 #include "dialog.h"
 
+#include "namedpattern.h"
 #include "patternmodel.h"
 #include "picturesource.h"
 #include "render.h"
@@ -42,31 +43,34 @@ dialog::dialog(QWidget *parent)
 
     setWindowFlags(Qt::FramelessWindowHint);
 
+    // The animations are functions of time; their timers only say when to
+    // look at the time again. A precise timer keeps each look close to the
+    // tick it is for, so a step is never seen twice in one frame.
+    monotonic.start();
+    patternModel = new PatternModel(this);
     autoGrayTimer = new QTimer(this);
     scanTimer = new QTimer(this);
-    connect(scanTimer, SIGNAL(timeout()), this, SLOT(updateScan()));
-    connect(scanTimer, SIGNAL(timeout()), this, SLOT(updateRect()));
-    connect(autoGrayTimer, SIGNAL(timeout()), this, SLOT(autoGray()));
+    delayTimer = new QTimer(this);
+    for (QTimer *timer : { scanTimer, autoGrayTimer, delayTimer }) {
+        timer->setTimerType(Qt::PreciseTimer);
+        connect(timer, &QTimer::timeout, this, &dialog::showAnimations);
+    }
 
     setAttribute(Qt::WA_TranslucentBackground);
 
     pattern.delayTime = QTime(0, 0, 0, 0);
-    delayTimer = new QTimer(this);
-    connect(delayTimer, SIGNAL(timeout()), this, SLOT(timeaddsecs()));
 
     clickTimer = new QTimer(this);
-    connect(clickTimer, SIGNAL(timeout()), this, SLOT(issingleclick()));
+    connect(clickTimer, &QTimer::timeout, this, &dialog::issingleclick);
 
     contextMenu = new QMenu(this);
     QAction *hideAction = new QAction(tr("HIDE"), this);
     contextMenu->addAction(hideAction);
     contextMenu->setStyleSheet(QStringLiteral("QMenu{background-color:white;border:1px solid black;}"));
-    connect(hideAction, SIGNAL(triggered(bool)), this, SLOT(hide()));
+    connect(hideAction, &QAction::triggered, this, &QWidget::hide);
 
-    pattern.squareDx = drawSpeed();
-    pattern.squareDy = drawSpeed();
-
-    patternModel = new PatternModel(this);
+    patternModel->restartWalk(0, random.generate());
+    current = pattern;
     pictureSource = new PictureSource(this);
     connect(pictureSource, &PictureSource::changed, this, [this] {
         renderer.setPicture(pictureSource->image());
@@ -80,14 +84,50 @@ dialog::~dialog() = default;
 // remembers or shares the pattern hears of it.
 void dialog::commandDone()
 {
+    current = frameNow();
     update();
     emit patternModel->changed();
 }
 
-int dialog::drawSpeed()
+// The timers follow the model: each runs while its animation does, and is
+// started again whenever the animation is, so its ticks and the model's agree.
+void dialog::followAnimations()
 {
-    const int r = static_cast<int>(random.generate() & 0x7fffffffu);
-    return r % 10;
+    const auto follow = [](QTimer *timer, int intervalMs) {
+        if (intervalMs > 0)
+            timer->start(intervalMs);
+        else
+            timer->stop();
+    };
+    follow(scanTimer, patternModel->scanInterval());
+    follow(autoGrayTimer, patternModel->sweepInterval());
+    follow(delayTimer, patternModel->clockRunning() ? 1 : 0);
+}
+
+void dialog::showPattern(const PatternName &name)
+{
+    patternModel->start(name, &pattern, now(), random.generate());
+    followAnimations();
+    if (pattern.mode == Special && pattern.specialType == CustomPicture)
+        pictureSource->show(pattern.picturePath, PictureView{ pattern.pictureFit, size() });
+    commandDone();
+}
+
+PatternName dialog::patternName() const
+{
+    return patternNameOf(current, patternModel->timing());
+}
+
+qint64 dialog::now() const
+{
+    return monotonic.elapsed();
+}
+
+// What the window shows at this instant: the pattern with its animations
+// where time has taken them.
+PatternState dialog::frameNow()
+{
+    return patternModel->frameAt(pattern, now(), QDateTime::currentMSecsSinceEpoch(), size());
 }
 
 QColor dialog::grayAdjusted(QColor color) const
@@ -136,10 +176,8 @@ void dialog::setColorRampChart(int on, int direction)
 
 void dialog::setScanTiming(int intervalMs, int step)
 {
-    if (intervalMs <= 0)
-        scanTimer->stop();
-    else
-        scanTimer->start(intervalMs);
+    patternModel->runScan(now(), intervalMs);
+    followAnimations();
     pattern.scanStep = step;
     commandDone();
 }
@@ -148,6 +186,8 @@ void dialog::setMovingSquare(bool on, int size)
 {
     pattern.movingSquare = on ? 1 : 0;
     qDebug() << pattern.movingSquare;
+    if (on)
+        patternModel->restartWalk(now(), random.generate());
     pattern.squareWidth = size;
     pattern.squareHeight = size;
     commandDone();
@@ -168,8 +208,7 @@ void dialog::setGrayBlockTest(int type, bool hideText)
 
 void dialog::setSpecialPattern(int type, int newCabinetWidth, int newCabinetHeight)
 {
-    pattern.delayTime = QTime(0, 0, 0, 0);
-    clockStart.start();
+    patternModel->restartClock(now());
     pattern.specialType = type;
     pattern.cabinetWidth = newCabinetWidth;
     pattern.cabinetHeight = newCabinetHeight;
@@ -196,29 +235,6 @@ void dialog::setInfoVisible(bool visible)
     commandDone();
 }
 
-void dialog::advanceAnimations(qint64 fromMs, qint64 toMs)
-{
-    const auto ticks = [fromMs, toMs](const QTimer *timer) {
-        const qint64 interval = timer->isActive() ? timer->interval() : 0;
-        return interval > 0 ? toMs / interval - fromMs / interval : 0;
-    };
-    for (qint64 tick = ticks(scanTimer); tick > 0; --tick) {
-        updateScan();
-        updateRect();
-    }
-    for (qint64 tick = ticks(autoGrayTimer); tick > 0; --tick)
-        autoGray();
-    if (fromMs == 0)
-        animationStartUtc = QDateTime::currentDateTimeUtc();
-    if (delayTimer->isActive() && pattern.clockSource == 1) {
-        const QTime now = animationStartUtc.addMSecs(toMs).time();
-        pattern.delayTime = QTime(0, now.minute(), now.second(), now.msec());
-    } else if (delayTimer->isActive()) {
-        pattern.delayTime = QTime(0, 0, 0, 0).addMSecs(int(toMs % (24LL * 3600 * 1000)));
-    }
-    update();
-}
-
 bool dialog::isPictureDecoding() const
 {
     return pictureSource->isDecoding();
@@ -237,11 +253,10 @@ void dialog::connectColorSource(QObject *panel)
 // event loop would spin a core now that a tick repaints only a few digits.
 void dialog::updateClockTimer()
 {
-    const bool clockShown = pattern.mode == Special && (pattern.specialType == 0 || pattern.specialType == 1) && clockStart.isValid();
-    if (clockShown && !delayTimer->isActive())
-        delayTimer->start(1);
-    else if (!clockShown && delayTimer->isActive())
-        delayTimer->stop();
+    if (clockShown(pattern) != patternModel->clockRunning()) {
+        patternModel->runClock(now(), clockShown(pattern));
+        followAnimations();
+    }
 }
 
 // The family changes; the clock runs only while a clock is shown.
@@ -275,51 +290,38 @@ void dialog::getScanLinesInfo(int hor, int ver, int lr, int rl, int font, int sq
     selectFamily(ScanLines);
 }
 
-void dialog::stepScanOffset()
-{
-    if (pattern.scanOffset < pattern.scanPitch)
-        pattern.scanOffset += pattern.scanStep;
-    else
-        pattern.scanOffset = 0;
-}
-
+// Called directly, each tick slot moves its animation one tick on, as the
+// Right-arrow key steps the scan lines; the timers only show the time.
 void dialog::updateScan()
 {
-    stepScanOffset();
-    if (pattern.mode == ScanLines)
-        updateChanged();
+    patternModel->stepScanLines();
+    showAnimations();
+}
+
+void dialog::stepScanLines()
+{
+    patternModel->stepScanLines();
+    current = frameNow();
+    update();
 }
 
 void dialog::updateRect()
 {
-    const int w = width();
-    const int h = height();
-    if (pattern.squareX >= w - pattern.squareWidth)
-        pattern.squareDx = -drawSpeed();
-    if (pattern.squareX <= 0)
-        pattern.squareDx = drawSpeed();
-    if (pattern.squareY >= h - pattern.squareHeight)
-        pattern.squareDy = -drawSpeed();
-    if (pattern.squareY <= 0)
-        pattern.squareDy = drawSpeed();
-    pattern.squareX += pattern.squareDx;
-    pattern.squareY += pattern.squareDy;
-    if (pattern.mode == ScanLines && pattern.movingSquare)
-        updateChanged();
+    patternModel->stepSquare();
+    showAnimations();
 }
 
 void dialog::getGrayInfo(int value)
 {
     pattern.grayOffset = 255 - value;
+    patternModel->holdGray(now());
     commandDone();
 }
 
 void dialog::getGraySpeed(int speed)
 {
-    if (speed <= 0)
-        autoGrayTimer->stop();
-    else
-        autoGrayTimer->start(100 / speed);
+    patternModel->runSweep(now(), sweepIntervalOf(speed));
+    followAnimations();
     emit patternModel->changed();
 }
 
@@ -333,27 +335,14 @@ void dialog::getGaryBarInfo(int grayw, int start, int dis)
 
 void dialog::autoGray()
 {
-    pattern.grayOffset = pattern.autoGrayStep;
-    pattern.autoGrayStep = pattern.autoGrayStep > 254 ? 0 : pattern.autoGrayStep + 1;
-    update();
+    patternModel->stepSweep();
+    showAnimations();
 }
 
-// The clock shows real time since the pattern was chosen, read from a
-// monotonic clock, so photos of the source and of the wall show the delay
-// between them whatever the paint rate is.
 void dialog::timeaddsecs()
 {
-    // Computers whose clocks are kept in step show the same digits at the
-    // same instant, so a photo across two parts of a wall shows their delay.
-    if (pattern.clockSource == 1) {
-        const QTime now = QDateTime::currentDateTimeUtc().time();
-        pattern.delayTime = QTime(0, now.minute(), now.second(), now.msec());
-        updateChanged();
-        return;
-    }
-    if (clockStart.isValid())
-        pattern.delayTime = QTime(0, 0, 0, 0).addMSecs(static_cast<int>(clockStart.elapsed() % (24LL * 3600 * 1000)));
-    updateChanged();
+    patternModel->stepClock();
+    showAnimations();
 }
 
 void dialog::issingleclick()
@@ -365,36 +354,41 @@ void dialog::issingleclick()
 // keeps the rest of the window as the last paints left it.
 void dialog::paintEvent(QPaintEvent *event)
 {
+    // A whole paint may show the latest frame; a partial one shows the
+    // frame whose changes it was asked to paint.
+    if (event->region().contains(rect()))
+        current = frameNow();
     const QPoint cursor = QCursor::pos();
     QPainter painter(this);
-    renderer.render(painter, pattern, rect(), cursor);
+    renderer.render(painter, current, rect(), cursor);
     if (addressCodeVisible)
         paintAddressCode(painter, addressCode, rect());
     painter.end();
 
     // The text shows the cursor at the time of the paint. Where the region
     // missed the text's old or new place, the next paint draws both whole.
-    const QRect textBox = renderer.infoTextBox(pattern, rect(), cursor, this);
+    const QRect textBox = renderer.infoTextBox(current, rect(), cursor, this);
     const QRegion text = QRegion(paintedTextBox) + textBox;
     if (!(text - event->region()).isEmpty())
         update(text);
-    painted = pattern;
+    painted = current;
     paintedTextBox = textBox;
 }
 
-// What a tick changed since the last paint, and the information text. The
+// What time changed since the last paint, and the information text. The
 // toolkit joins the requests until the next paint, so together they hold
 // all that changed since it.
-void dialog::updateChanged()
+void dialog::showAnimations()
 {
-    const QRegion changed = renderer.changedRegion(painted, pattern, rect(), this);
+    current = frameNow();
+    const QRegion changed = renderer.changedRegion(painted, current, rect(), this);
     if (!changed.isEmpty())
         update(changed + infoTextRegion());
 }
 
 QRegion dialog::infoTextRegion() const
 {
-    return QRegion(paintedTextBox) + renderer.infoTextBox(pattern, rect(), QCursor::pos(), this);
+    return QRegion(paintedTextBox) + renderer.infoTextBox(current, rect(), QCursor::pos(), this);
 }
 
 void dialog::setAddressCode(const QImage &code)
@@ -407,9 +401,6 @@ void dialog::setAddressCode(const QImage &code)
 void dialog::setClockSource(int source)
 {
     pattern.clockSource = source;
-    // The system clock shows its time from the first frame on.
-    if (pattern.clockSource == 1)
-        timeaddsecs();
     commandDone();
 }
 
@@ -421,12 +412,12 @@ void dialog::setTestFont(int index)
 
 int dialog::scanInterval() const
 {
-    return scanTimer->isActive() ? scanTimer->interval() : 0;
+    return patternModel->scanInterval();
 }
 
 int dialog::graySweepInterval() const
 {
-    return autoGrayTimer->isActive() ? autoGrayTimer->interval() : 0;
+    return patternModel->sweepInterval();
 }
 
 // A picture decoded for the old size, reduced or cut to it, is decoded again
@@ -435,4 +426,10 @@ void dialog::resizeEvent(QResizeEvent *event)
 {
     pictureSource->setView(PictureView{ pattern.pictureFit, event->size() });
     QWidget::resizeEvent(event);
+}
+
+void dialog::seedRandom(quint32 seed)
+{
+    random.seed(seed);
+    patternModel->restartWalk(now(), seed);
 }

@@ -1,6 +1,7 @@
 #ifndef DIALOG_H
 #define DIALOG_H
 
+#include "patternname.h"
 #include "patternrenderer.h"
 #include "patternstate.h"
 
@@ -45,21 +46,25 @@ public:
     // Why the last picture given to setPicture cannot be shown; empty when it can.
     QString pictureError() const;
 
-    // The pattern shown, as the commands left it.
-    const PatternState &state() const { return pattern; }
+    // The pattern shown, as the commands and the time left it.
+    const PatternState &state() const { return current; }
     // The pattern apart from the window; it says when a command changed it.
     PatternModel *model() const { return patternModel; }
 
     // Shows or hides the information text, as Space does.
     void setInfoVisible(bool visible);
 
-    // Moves every running animation on from `fromMs` to `toMs` after the
-    // pattern was chosen, as the window's timers would have by then, without
-    // waiting: an export renders its frames one after the other this way.
-    void advanceAnimations(qint64 fromMs, qint64 toMs);
+    // Shows the named pattern: every value its picture depends on, to its
+    // default where the name leaves it out, and its animations' speeds.
+    void showPattern(const PatternName &name);
+    // The name of what the window shows now, the speeds of its running gray
+    // sweep and scan lines included.
+    PatternName patternName() const;
+    // Moves the scan lines one step on, as the Right-arrow key does.
+    void stepScanLines();
 
     // Tests seed the moving square's random source to make its walk repeatable.
-    void seedRandom(quint32 seed) { random.seed(seed); }
+    void seedRandom(quint32 seed);
 
     QTimer *scanTimerForTest() const { return scanTimer; }
     QTimer *autoGrayTimerForTest() const { return autoGrayTimer; }
@@ -111,13 +116,14 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    int drawSpeed();
+    qint64 now() const;
+    PatternState frameNow();
+    void followAnimations();
+    void showAnimations();
     void stepFont();
-    void stepScanOffset();
     void recordAnchor(const QPoint &pos, const QPoint &globalPos);
     void dragFromAnchor(const QPoint &pos, const QPoint &globalPos);
     void toggleFullScreen();
-    void updateChanged();
     QRegion infoTextRegion() const;
     Qt::CursorShape cursorShapeAt(const QPoint &pos) const;
     bool fontTestShown() const;
@@ -144,11 +150,11 @@ private:
     QMenu *contextMenu = nullptr;
     PatternModel *patternModel = nullptr;
     PictureSource *pictureSource = nullptr;
-    QElapsedTimer clockStart;
+    QElapsedTimer monotonic;        // the animations' clock
     QRandomGenerator random;
-    PatternState pattern;
+    PatternState pattern;           // as the commands left it
+    PatternState current;           // at the instant last looked at
     PatternRenderer renderer;
-    QDateTime animationStartUtc;    // the system clock's time at an export's first frame
     QImage addressCode;
     bool addressCodeVisible = false;
     // What the window's pixels show: the state of the last paint and where

@@ -81,15 +81,12 @@ void dialog::keyPressEvent(QKeyEvent *event)
         update();
         return;
     }
-    if (event->key() == Qt::Key_Space) {
-        pattern.infoVisible = !pattern.infoVisible;
-        emit patternModel->changed();
-    }
-    update();
-    if (event->key() == Qt::Key_Right) {
-        stepScanOffset();
+    if (event->key() == Qt::Key_Space)
+        setInfoVisible(!pattern.infoVisible);
+    else if (event->key() == Qt::Key_Right)
+        stepScanLines();
+    else
         update();
-    }
 }
 
 // The anchor and the drag take the positions the events carry, not the
@@ -155,7 +152,7 @@ Qt::CursorShape dialog::cursorShapeAt(const QPoint &pos) const
 
 bool dialog::fontTestShown() const
 {
-    return pattern.mode == ScanLines && pattern.fontTest == 1;
+    return characterTestShown(pattern);
 }
 
 void dialog::stepFont()

@@ -1,6 +1,6 @@
 #include "remoteapi.h"
 
-#include "applypattern.h"
+#include "dialog.h"
 #include "dialog.h"
 #include "mainwindow.h"
 #include "patternname.h"
@@ -166,7 +166,7 @@ QJsonObject RemoteApi::stateObject() const
     const QJsonObject geometry{ { QStringLiteral("x"), placed.x() }, { QStringLiteral("y"), placed.y() },
                                 { QStringLiteral("width"), placed.width() }, { QStringLiteral("height"), placed.height() } };
     return QJsonObject{
-        { QStringLiteral("pattern"), printPatternName(currentPatternName(*window)) },
+        { QStringLiteral("pattern"), printPatternName(window->patternName()) },
         { QStringLiteral("visible"), window->isVisible() },
         { QStringLiteral("geometry"), geometry },
         { QStringLiteral("fullscreen"), window->isFullScreen() },
@@ -273,7 +273,7 @@ RemoteReply RemoteApi::putPattern(const QByteArray &body)
         dialog *window = panel.testPatternWindow();
         if (!window->isVisible())
             panel.on_pushButton_selectpage_clicked();
-        applyPatternName(*window, name);
+        window->showPattern(name);
         return stateReply();
     });
 }

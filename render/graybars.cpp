@@ -103,7 +103,7 @@ void paintGrayBars(QPainter &painter, const PatternState &state, const QRect &re
     painter.setPen(QColor(Qt::black));
     if (state.colorRampChart)
         drawColorRampChart(painter, state, rect);
-    else if (state.rampLength < 0)
+    else if (state.rampLength == BallRamp)
         drawBall(painter, state, rect, cache.ball);
     else if (state.rampLength > 0)
         drawRamp(painter, state, rect, state.rampRotate ? QPointF(0, state.rampLength) : QPointF(state.rampLength, 0));

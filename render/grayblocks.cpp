@@ -92,12 +92,12 @@ static void drawContrastChart(QPainter &painter, const PatternState &state, cons
 static void drawChart(QPainter &painter, const PatternState &state, const QRect &rect)
 {
     switch (state.grayBlockType) {
-    case 0:
+    case AllGrayLevels:
         drawAllGrayLevels(painter, state, rect);
         break;
-    case 1:
-    case 2:
-        drawContrastChart(painter, state, rect, state.grayBlockType == 1);
+    case BrightContrast:
+    case DarkContrast:
+        drawContrastChart(painter, state, rect, state.grayBlockType == BrightContrast);
         break;
     default:
         break;
@@ -111,7 +111,7 @@ void paintGrayBlocks(QPainter &painter, const PatternState &state, const QRect &
     const QFont labelFont(QStringLiteral("Century Gothic"), 10);
     painter.setFont(labelFont);
     const int type = state.grayBlockType;
-    if (type < 0 || type > 2) {
+    if (type < AllGrayLevels || type > DarkContrast) {
         fillBase(painter, state, rect);
     } else if (!canCopyFrames(painter) || !rect.topLeft().isNull()) {
         fillBase(painter, state, rect);

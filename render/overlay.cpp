@@ -10,8 +10,7 @@ namespace {
 // test is shown, so that the text reads as part of it.
 QFont infoTextFont(const PatternState &state)
 {
-    const bool characterTest = state.mode == ScanLines && !state.movingSquare && state.fontTest
-        && state.fontIndex >= 0 && state.fontIndex < characterTestFontCount;
+    const bool characterTest = characterTestShown(state) && state.fontIndex >= 0 && state.fontIndex < characterTestFontCount;
     QFont font = characterTest ? characterTestFont(state.fontIndex) : QFont();
     font.setPixelSize(17);
     font.setFamily(QStringLiteral("Century Gothic"));

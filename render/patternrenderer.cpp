@@ -55,14 +55,13 @@ void PatternRenderer::render(QPainter &painter, const PatternState &state, const
 QRegion PatternRenderer::changedRegion(const PatternState &before, const PatternState &after, const QRect &rect,
                                        const QPaintDevice *device) const
 {
-    const bool scanLinesShown = after.mode == ScanLines && !after.movingSquare && !after.fontTest;
-    if (before.grayOffset != after.grayOffset || (scanLinesShown && before.scanOffset != after.scanOffset))
+    if (before.grayOffset != after.grayOffset || (scanLinesShown(after) && before.scanOffset != after.scanOffset))
         return rect;
     QRegion changed;
     if (after.mode == Special && before.delayTime != after.delayTime) {
-        if (after.specialType == 0)
+        if (after.specialType == DelayClock)
             changed += fullWindowClockChange(device, before.delayTime, after.delayTime, rect, cache.clockGlyphs.peek());
-        else if (after.specialType == 1)
+        else if (after.specialType == CabinetClock)
             changed += cabinetClockChange(device, after, before.delayTime, after.delayTime, rect);
     }
     if (after.mode == ScanLines && after.movingSquare)

@@ -205,21 +205,21 @@ void paintSpecial(QPainter &painter, const PatternState &state, const QRect &rec
 {
     painter.save();
     switch (state.specialType) {
-    case 0:
+    case DelayClock:
         fillBase(painter, state, rect);
         drawFullWindowClock(painter, state, rect, cache.clockGlyphs);
         break;
-    case 1:
+    case CabinetClock:
         fillBase(painter, state, rect);
         drawCabinetClock(painter, state, rect, cache.cabinetCell);
         break;
-    case 2:
+    case GridCircles:
         drawGridAndCircles(painter, state, rect, cache.staticFrame);
         break;
-    case 3:
+    case CustomPicture:
         drawPicture(painter, state, rect, cache);
         break;
-    case 4:
+    case CabinetMap:
         drawCabinetMap(painter, state, rect);
         break;
     default:

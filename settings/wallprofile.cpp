@@ -1,6 +1,6 @@
 #include "wallprofile.h"
 
-#include "applypattern.h"
+#include "dialog.h"
 #include "commandline.h"
 #include "dialog.h"
 #include "language.h"
@@ -156,7 +156,7 @@ WallProfile::WallProfile(MainWindow *panel, const CommandLine &line)
     saveTimer->setInterval(saveDelayMs);
     connect(saveTimer, &QTimer::timeout, this, &WallProfile::save);
 
-    lastPattern = printPatternName(currentPatternName(*window));
+    lastPattern = printPatternName(window->patternName());
     language = line.language;
     if (line.reset) {
         save();
@@ -316,7 +316,7 @@ void WallProfile::showRememberedPattern()
     PatternName name;
     QString error;
     if (parsePatternName(lastPattern, &name, &error))
-        applyPatternName(*window, name);
+        window->showPattern(name);
 }
 
 void WallProfile::watchChanges()
@@ -409,7 +409,7 @@ void WallProfile::save()
         return;
     // Only a pattern the window has shown is the last pattern shown.
     if (patternShownSinceSave || window->isVisible()) {
-        lastPattern = printPatternName(currentPatternName(*window));
+        lastPattern = printPatternName(window->patternName());
         patternShownSinceSave = false;
     }
     const QVariantMap now = values();

@@ -1,7 +1,7 @@
 // The control panel's pattern tabs, driven with synthesised clicks and checked
 // against what the test-pattern window received: solid colours and the gray
 // level, the colour-bar table, gray bars, scan lines, contrast and special tests.
-#include "applypattern.h"
+#include "dialog.h"
 #include "mainwindow.h"
 #include "patternname.h"
 #include "render.h"
@@ -655,10 +655,10 @@ private slots:
         for (const QString &click : clicks)
             panel.click(click);
         dialog named;
-        applyPatternName(named, parsed(text));
+        named.showPattern(parsed(text));
         QCOMPARE(rendered(named.state()), rendered(panel.pattern->state()));
         QCOMPARE(named.scanInterval(), panel.pattern->scanInterval());
-        QCOMPARE(printPatternName(currentPatternName(*panel.pattern)), printPatternName(parsed(text)));
+        QCOMPARE(printPatternName(panel.pattern->patternName()), printPatternName(parsed(text)));
     }
 
     // Each box re-sends the running clock, so each must restart it.

@@ -2,7 +2,7 @@
 // cabinet map that only a name reaches; the command line and the export, through
 // the real program: exit codes, messages, and exported pixels against the
 // window's own rendering.
-#include "applypattern.h"
+#include "dialog.h"
 #include "windowstate.h"
 #include "patternname.h"
 #include "render.h"
@@ -76,7 +76,7 @@ QImage windowRendering(const QString &pattern, const QSize &size)
 {
     dialog window;
     window.resize(size);
-    applyPatternName(window, parsed(pattern));
+    window.showPattern(parsed(pattern));
     PatternState state = window.state();
     state.infoVisible = false;
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
@@ -124,8 +124,8 @@ private slots:
         QCOMPARE(parsed(printPatternName(name)), name);
 
         dialog window;
-        applyPatternName(window, name);
-        QCOMPARE(printPatternName(currentPatternName(window)), text);
+        window.showPattern(name);
+        QCOMPARE(printPatternName(window.patternName()), text);
     }
 
     void canonical_data()
@@ -209,12 +209,12 @@ private slots:
         QFETCH(QString, before);
         QFETCH(QString, text);
         dialog used;
-        applyPatternName(used, parsed(before));
-        applyPatternName(used, parsed(text));
+        used.showPattern(parsed(before));
+        used.showPattern(parsed(text));
         dialog fresh;
-        applyPatternName(fresh, parsed(text));
+        fresh.showPattern(parsed(text));
         QCOMPARE(rendered(used.state()), rendered(fresh.state()));
-        QCOMPARE(currentPatternName(used), currentPatternName(fresh));
+        QCOMPARE(used.patternName(), fresh.patternName());
         QCOMPARE(used.scanInterval(), fresh.scanInterval());
         QCOMPARE(used.graySweepInterval(), fresh.graySweepInterval());
         QCOMPARE(used.state().clockSource, fresh.state().clockSource);
@@ -225,7 +225,7 @@ private slots:
     void systemClock()
     {
         dialog window;
-        applyPatternName(window, parsed(QStringLiteral("clock:source=system")));
+        window.showPattern(parsed(QStringLiteral("clock:source=system")));
         QVERIFY(window.delayTimerForTest()->isActive());
         window.timeaddsecs();
         const QTime now = QDateTime::currentDateTimeUtc().time();
@@ -233,7 +233,7 @@ private slots:
         const int shown = QTime(0, 0).msecsTo(window.state().delayTime);
         const int expected = QTime(0, 0).msecsTo(QTime(0, now.minute(), now.second(), now.msec()));
         QVERIFY2((expected - shown + hourMs) % hourMs < 2000, qPrintable(window.state().delayTime.toString()));
-        applyPatternName(window, parsed(QStringLiteral("cabinets")));
+        window.showPattern(parsed(QStringLiteral("cabinets")));
         QVERIFY(!window.delayTimerForTest()->isActive());
     }
 

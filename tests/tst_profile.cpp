@@ -1,7 +1,7 @@
 // The wall remembered between runs: what one run sets, the next shows; a
 // damaged file gives the defaults with a warning per key; --reset and the
 // command line win over the file.
-#include "applypattern.h"
+#include "dialog.h"
 #include "commandline.h"
 #include "dialog.h"
 #include "mainwindow.h"
@@ -58,7 +58,7 @@ struct Run
         }
         return shown;
     }
-    QString pattern() const { return printPatternName(currentPatternName(*window)); }
+    QString pattern() const { return printPatternName(window->patternName()); }
     void start() { ui->pushButton_selectpage->click(); }
     void waitForSave() { QTRY_VERIFY(!profile->savePending()); }
 };
