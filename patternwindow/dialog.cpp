@@ -139,6 +139,7 @@ void dialog::setMode(int newMode)
 {
     pattern.mode = newMode;
     updateClockTimer();
+    current = frameNow();
     emit patternModel->changed();
 }
 
@@ -208,6 +209,7 @@ void dialog::setGrayBlockTest(int type, bool hideText)
 
 void dialog::setSpecialPattern(int type, int newCabinetWidth, int newCabinetHeight)
 {
+    pattern.delayTime = QTime(0, 0, 0, 0);
     patternModel->restartClock(now());
     pattern.specialType = type;
     pattern.cabinetWidth = newCabinetWidth;
@@ -336,7 +338,8 @@ void dialog::getGaryBarInfo(int grayw, int start, int dis)
 void dialog::autoGray()
 {
     patternModel->stepSweep();
-    showAnimations();
+    current = frameNow();
+    update();
 }
 
 void dialog::timeaddsecs()
@@ -350,14 +353,11 @@ void dialog::issingleclick()
     clickTimer->stop();
 }
 
-// The paint covers the region asked for; the toolkit clips it there and
+// The paint shows the frame whose changes it was asked to paint; it covers
+// the region asked for; the toolkit clips it there and
 // keeps the rest of the window as the last paints left it.
 void dialog::paintEvent(QPaintEvent *event)
 {
-    // A whole paint may show the latest frame; a partial one shows the
-    // frame whose changes it was asked to paint.
-    if (event->region().contains(rect()))
-        current = frameNow();
     const QPoint cursor = QCursor::pos();
     QPainter painter(this);
     renderer.render(painter, current, rect(), cursor);

@@ -158,7 +158,7 @@ bool dialog::fontTestShown() const
 void dialog::stepFont()
 {
     pattern.fontIndex = pattern.fontIndex >= 7 ? 0 : pattern.fontIndex + 1;
-    emit patternModel->changed();
+    commandDone();
 }
 
 // Computers that drive a wall often run no window manager, and nothing then

@@ -85,7 +85,7 @@ struct Panel
     {
         ui->stackedWidget->setCurrentIndex(0);
         ui->tabWidget->setCurrentIndex(tab);
-        editState(*pattern).infoVisible = false;
+        pattern->setInfoVisible(false);
         window.show();
     }
 
@@ -313,7 +313,7 @@ private slots:
         QFETCH(QColor, answer);
         Panel panel(1);
         panel.click("pushButton_usual");
-        editState(*panel.pattern).mode = Solid;
+        panel.pattern->setMode(Solid);
         QTableWidget *table = panel.ui->tableWidget;
         const QPoint centre = table->visualRect(table->model()->index(0, 2)).center();
         ModalAnswerer answerer(pickColor(answer));
@@ -527,7 +527,7 @@ private slots:
             panel.click(wells[well]);
         }
         panel.click(ramp ? "pushButton_ball" : "pushButton_square");
-        editState(*panel.pattern).mode = Solid;
+        panel.pattern->setMode(Solid);
         ModalAnswerer answerer(pickColor(answer));
         panel.click(wells[well]);
         QCOMPARE(answerer.answered, 1);

@@ -205,43 +205,6 @@ private slots:
         QVERIFY(w.delayTimerForTest()->isActive());
     }
 
-    void movingSquareTurnsAtTheEdges_data()
-    {
-        QTest::addColumn<int>("size");
-        QTest::addColumn<QPoint>("from");
-        QTest::addColumn<int>("sign");
-        QTest::newRow("top-left edge: speeds 0..9") << 20 << QPoint(0, 0) << 1;
-        QTest::newRow("bottom-right edge: speeds -9..0") << 20 << QPoint(80, 60) << -1;
-        QTest::newRow("wider than the window: the second draw wins") << 120 << QPoint(0, 0) << 1;
-    }
-
-    void movingSquareTurnsAtTheEdges()
-    {
-        QFETCH(int, size);
-        QFETCH(QPoint, from);
-        QFETCH(int, sign);
-        dialog w;
-        w.resize(100, 80);
-        w.setMovingSquare(true, size);
-        PatternState &state = editState(w);
-        for (quint32 seed = 1; seed <= 30; ++seed) {
-            w.seedRandom(seed);
-            state.squareX = from.x();
-            state.squareY = from.y();
-            w.updateRect();
-            QVERIFY(state.squareDx * sign >= 0 && qAbs(state.squareDx) <= 9);
-            QVERIFY(state.squareDy * sign >= 0 && qAbs(state.squareDy) <= 9);
-            QCOMPARE(QPoint(state.squareX, state.squareY), from + QPoint(state.squareDx, state.squareDy));
-        }
-        // Away from the edges the speed is kept.
-        state.squareX = 40;
-        state.squareY = 30;
-        state.squareDx = 3;
-        state.squareDy = -2;
-        w.updateRect();
-        QCOMPARE(QPoint(state.squareX, state.squareY), size < 80 ? QPoint(43, 28) : QPoint(40 + state.squareDx, 30 + state.squareDy));
-    }
-
     void pictureIsDecodedOnceAndFollowsItsFile()
     {
         QTemporaryDir dir;
