@@ -381,9 +381,18 @@ void dialog::paintEvent(QPaintEvent *event)
 void dialog::showAnimations()
 {
     current = frameNow();
-    const QRegion changed = renderer.changedRegion(painted, current, rect(), this);
-    if (!changed.isEmpty())
-        update(changed + infoTextRegion());
+    const QVector<QRegion> parts = renderer.changedParts(painted, current, rect(), this);
+    if (parts.size() == 1) {
+        if (!parts.first().isEmpty())
+            update(parts.first() + infoTextRegion());
+        return;
+    }
+    // Each part painted and shown at once, before the toolkit joins them
+    // into one region it would clip and flush rectangle by rectangle.
+    const QRegion text = infoTextRegion();
+    for (const QRegion &part : parts)
+        repaint(part);
+    update(text);
 }
 
 QRegion dialog::infoTextRegion() const

@@ -14,6 +14,7 @@
 #include <QRegion>
 #include <QString>
 #include <QTime>
+#include <QVector>
 
 class QPaintDevice;
 class QPainter;
@@ -50,6 +51,10 @@ QRegion cabinetClockChange(const QPaintDevice *device, const PatternState &state
 QRect clockTextChange(const QFont &font, const QPaintDevice *device, const QRect &area, const QString &before,
                       const QString &after);
 
+// What a step of the scan lines changes (scanchange.cpp): parts of the
+// window, each to be painted and shown on its own; the window whole where
+// strips would not pay.
+QVector<QRegion> scanLinesChange(const PatternState &before, const PatternState &after, const QRect &rect);
 // The moving square's old and new place.
 QRegion movingSquareChange(const PatternState &before, const PatternState &after, const QRect &rect);
 

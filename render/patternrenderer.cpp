@@ -52,20 +52,32 @@ void PatternRenderer::render(QPainter &painter, const PatternState &state, const
         drawInfoOverlay(painter, state, rect, cursor);
 }
 
+QVector<QRegion> PatternRenderer::changedParts(const PatternState &before, const PatternState &after,
+                                               const QRect &rect, const QPaintDevice *device) const
+{
+    if (before.grayOffset != after.grayOffset)
+        return { QRegion(rect) };
+    QVector<QRegion> parts{ QRegion() };
+    if (scanLinesShown(after) && before.scanOffset != after.scanOffset)
+        parts = scanLinesChange(before, after, rect);
+    QRegion &first = parts.first();
+    if (after.mode == Special && before.delayTime != after.delayTime) {
+        if (after.specialType == DelayClock)
+            first += fullWindowClockChange(device, before.delayTime, after.delayTime, rect, cache.clockGlyphs.peek());
+        else if (after.specialType == CabinetClock)
+            first += cabinetClockChange(device, after, before.delayTime, after.delayTime, rect);
+    }
+    if (after.mode == ScanLines && after.movingSquare)
+        first += movingSquareChange(before, after, rect);
+    return parts;
+}
+
 QRegion PatternRenderer::changedRegion(const PatternState &before, const PatternState &after, const QRect &rect,
                                        const QPaintDevice *device) const
 {
-    if (before.grayOffset != after.grayOffset || (scanLinesShown(after) && before.scanOffset != after.scanOffset))
-        return rect;
     QRegion changed;
-    if (after.mode == Special && before.delayTime != after.delayTime) {
-        if (after.specialType == DelayClock)
-            changed += fullWindowClockChange(device, before.delayTime, after.delayTime, rect, cache.clockGlyphs.peek());
-        else if (after.specialType == CabinetClock)
-            changed += cabinetClockChange(device, after, before.delayTime, after.delayTime, rect);
-    }
-    if (after.mode == ScanLines && after.movingSquare)
-        changed += movingSquareChange(before, after, rect);
+    for (const QRegion &part : changedParts(before, after, rect, device))
+        changed += part;
     return changed;
 }
 

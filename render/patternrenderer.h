@@ -8,6 +8,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QRegion>
+#include <QVector>
 
 class QPaintDevice;
 class QPainter;
@@ -27,10 +28,17 @@ public:
     // two states that differ only in what the window's timers animate: the
     // clocks' time, the moving square's place, the scan offset, the gray
     // sweep. The clocks give their changed character boxes, the square its
-    // old and new place; scan lines and the gray sweep change every pixel.
-    // The information text is not included: see infoTextBox.
+    // old and new place, scan lines the strips around their lines; the gray
+    // sweep changes every pixel. The information text is not included: see
+    // infoTextBox.
     QRegion changedRegion(const PatternState &before, const PatternState &after, const QRect &rect,
                           const QPaintDevice *device) const;
+    // The same pixels in parts to paint and show one after the other: one
+    // part, but for both sets of scan lines moving, whose rows and columns
+    // are two parts of simple strips instead of one region of thousands of
+    // rectangles. Empty parts change nothing.
+    QVector<QRegion> changedParts(const PatternState &before, const PatternState &after, const QRect &rect,
+                                  const QPaintDevice *device) const;
 
     // The box around every pixel of the information text that `cursor`
     // gives; empty while the text is hidden.
