@@ -52,7 +52,6 @@ dialog::dialog(QWidget *parent)
     scanTimer = new QTimer(this);
     delayTimer = new QTimer(this);
     for (QTimer *timer : { scanTimer, autoGrayTimer, delayTimer }) {
-        timer->setTimerType(Qt::PreciseTimer);
         connect(timer, &QTimer::timeout, this, &dialog::showAnimations);
     }
 

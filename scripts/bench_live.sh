@@ -62,4 +62,6 @@ measure "full-window clock"            walltest clock
 measure "cabinet clock"                walltest cabinet-clock
 measure "moving square, speed 99"      walltest square:speed=99
 measure "scan lines h+v, speed 99"     walltest scan:h,v,speed=99
+measure "scan lines h, speed 99"       walltest scan:h,speed=99
+measure "scan lines v, speed 99"       walltest scan:v,speed=99
 measure "gray sweep, speed 99"         walltest solid:color=#ffffff,sweep=99
