@@ -1,6 +1,7 @@
 #include "fontsubstitutions.h"
 
 #include <QFont>
+#include <QStringList>
 
 void registerFontSubstitutions()
 {
