@@ -91,8 +91,8 @@ private slots:
         QCOMPARE(panel.geometry(), QRect(700, 500, 601, 302));
         QCOMPARE(panel.windowFlags() & ~Qt::WindowType_Mask, Qt::FramelessWindowHint);
         QVERIFY(panel.testAttribute(Qt::WA_TranslucentBackground));
-        QCOMPARE(panel.form()->stackedWidget->currentWidget()->objectName(), QStringLiteral("page_4"));
-        QVERIFY(panel.form()->tabWidget->tabBar()->isHidden());
+        QCOMPARE(formOf(panel)->stackedWidget->currentWidget()->objectName(), QStringLiteral("page_4"));
+        QVERIFY(formOf(panel)->tabWidget->tabBar()->isHidden());
         QVERIFY(!panel.testPatternWindow()->isVisible());
         QCOMPARE(panel.testPatternWindow()->parent(), nullptr);
         int visibleTopLevels = 0;
@@ -118,8 +118,8 @@ private slots:
     {
         MainWindow panel;
         panel.show();
-        QTest::mouseClick(panel.form()->pushButton_selectpage, Qt::LeftButton);
-        QCOMPARE(panel.form()->stackedWidget->currentWidget()->objectName(), QStringLiteral("page_3"));
+        QTest::mouseClick(formOf(panel)->pushButton_selectpage, Qt::LeftButton);
+        QCOMPARE(formOf(panel)->stackedWidget->currentWidget()->objectName(), QStringLiteral("page_3"));
         QVERIFY(panel.testPatternWindow()->isVisible());
         QCOMPARE(panel.testPatternWindow()->geometry(), QRect(0, 0, 500, 500));
     }
@@ -143,19 +143,19 @@ private slots:
         QFETCH(int, tab);
         MainWindow panel;
         panel.show();
-        QTest::mouseClick(panel.form()->pushButton_selectpage, Qt::LeftButton);
+        QTest::mouseClick(formOf(panel)->pushButton_selectpage, Qt::LeftButton);
         // Start from another tab so that the click must change it.
-        panel.form()->tabWidget->setCurrentIndex(tab == 0 ? 5 : 0);
+        formOf(panel)->tabWidget->setCurrentIndex(tab == 0 ? 5 : 0);
         QTest::mouseClick(button(panel, name), Qt::LeftButton);
-        QCOMPARE(panel.form()->tabWidget->currentIndex(), tab);
-        QTEST(panel.form()->tabWidget->currentWidget()->objectName(), "page");
+        QCOMPARE(formOf(panel)->tabWidget->currentIndex(), tab);
+        QTEST(formOf(panel)->tabWidget->currentWidget()->objectName(), "page");
     }
 
     void closeHidesAndShowShowsTheSameWindow()
     {
         MainWindow panel;
         panel.show();
-        QTest::mouseClick(panel.form()->pushButton_selectpage, Qt::LeftButton);
+        QTest::mouseClick(formOf(panel)->pushButton_selectpage, Qt::LeftButton);
         dialog *window = panel.testPatternWindow();
         window->setSolidColor(Qt::green);
         window->setGeometry(40, 30, 300, 200);
@@ -184,7 +184,7 @@ private slots:
         panel.show();
         panel.testPatternWindow()->show();
         if (mainPage)
-            QTest::mouseClick(panel.form()->pushButton_selectpage, Qt::LeftButton);
+            QTest::mouseClick(formOf(panel)->pushButton_selectpage, Qt::LeftButton);
         QPushButton *cross = button(panel, name);
         QCOMPARE(cross->text(), QString(QChar(0x00D7)));
         QTest::mouseClick(cross, Qt::LeftButton);
@@ -241,7 +241,7 @@ private slots:
     void placementPanelStartsStill()
     {
         placed = new MainWindow;
-        placed->form()->stackedWidget->setCurrentIndex(0);
+        formOf(*placed)->stackedWidget->setCurrentIndex(0);
         placed->show();
         QVERIFY(QTest::qWaitForWindowExposed(placed));
         // A move before any press has no zone to drag from.
@@ -331,12 +331,12 @@ private slots:
         const QPoint topLeft = drags ? before.topLeft() + QPoint(-37, 23) : before.topLeft();
         QCOMPARE(placed->geometry(), QRect(topLeft, QSize(601, 302)));
 
-        QPushButton *extend = placed->form()->pushButton_extend;
+        QPushButton *extend = formOf(*placed)->pushButton_extend;
         for (const int width : { 792, 601 }) {
             QTest::mouseClick(extend, Qt::LeftButton);
             QCOMPARE(placed->geometry(), QRect(topLeft, QSize(width, 302)));
             QCOMPARE(extend->text(), QString(width == 792 ? "<" : ">"));
-            QCOMPARE(placed->form()->label_12->isHidden(), width == 601);
+            QCOMPARE(formOf(*placed)->label_12->isHidden(), width == 601);
         }
     }
 };

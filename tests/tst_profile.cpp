@@ -7,7 +7,7 @@
 #include "mainwindow.h"
 #include "patternstate.h"
 #include "startoptions.h"
-#include "ui_mainwindow.h"
+#include "windowstate.h"
 #include "wallprofile.h"
 
 #include <QColorDialog>
@@ -32,7 +32,7 @@ CommandLine profileLine(bool reset = false, const QString &geometry = QString(),
 struct Run
 {
     MainWindow panel;
-    Ui::MainWindow *ui = panel.form();
+    Ui::MainWindow *ui = formOf(panel);
     dialog *window = panel.testPatternWindow();
     WallProfile *profile;
 

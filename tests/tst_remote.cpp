@@ -4,7 +4,7 @@
 #include "mainwindow.h"
 #include "qrcode.h"
 #include "remoteserver.h"
-#include "ui_mainwindow.h"
+#include "windowstate.h"
 
 #include <httplib.h>
 
@@ -164,7 +164,7 @@ private slots:
 
     void panelAndApiAgree()
     {
-        Ui::MainWindow *form = panel->form();
+        Ui::MainWindow *form = formOf(*panel);
         QCOMPARE(call("PUT", "/api/geometry", R"({"x": 120, "y": 80, "width": 800, "height": 450})").status, 200);
         QCOMPARE(QVector<int>({ form->spinBox_x->value(), form->spinBox_y->value(), form->spinBox_width->value(), form->spinBox_height->value() }),
                  QVector<int>({ 120, 80, 800, 450 }));
