@@ -7,6 +7,7 @@
 #include "mainwindow.h"
 #include "patternstate.h"
 #include "startoptions.h"
+#include "wallcontrol.h"
 #include "windowstate.h"
 #include "wallprofile.h"
 
@@ -205,6 +206,18 @@ private slots:
         QCOMPARE(next.window->geometry(), shown);
         QCOMPARE(next.ui->spinBox_y->value(), shown.y());
         QCOMPARE(next.pattern(), shownPattern);
+    }
+
+    // The clock repaints on every pass of the event loop; that is no change.
+    void runningClockIsNoChange()
+    {
+        Run run;
+        run.start();
+        QString error;
+        QVERIFY(run.panel.control()->showPattern(QStringLiteral("clock"), &error));
+        run.waitForSave();
+        QTest::qWait(100);
+        QVERIFY(!run.profile->savePending());
     }
 
     void unwritableFolderWarnsOnceAndRuns()
