@@ -42,7 +42,9 @@ class WallControl : public QObject
 public:
     explicit WallControl(MainWindow *panel);
 
-    // False with the reason in *error when the name is not a pattern.
+    // Sets the pattern whether the window shows or not; setWindowVisible
+    // shows it. False with the reason in *error when the name is not a
+    // pattern.
     bool showPattern(const QString &name, QString *error);
     void showPattern(const PatternName &name);
     PatternName currentPattern() const;
@@ -68,6 +70,8 @@ public:
     // from the gray sweep's speed, which starts nothing. An empty picture
     // path or table leaves the panel's own.
     void setPanelSettings(const PanelSettings &settings);
+    // The bounds of a number among the settings: its control's, or for the
+    // colour table's sides the most a wall is given.
     ValueRange range(int PanelSettings::*setting) const;
 
 signals:
