@@ -4,6 +4,7 @@
 #include "windowstate.h"
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
+#include "wallcontrol.h"
 
 #include <QImageReader>
 #include <QMetaMethod>
@@ -12,6 +13,8 @@
 #include <QSlider>
 #include <QSpinBox>
 #include <QtTest>
+
+#include <functional>
 
 namespace {
 
@@ -122,6 +125,34 @@ private slots:
         QCOMPARE(formOf(panel)->stackedWidget->currentWidget()->objectName(), QStringLiteral("page_3"));
         QVERIFY(panel.testPatternWindow()->isVisible());
         QCOMPARE(panel.testPatternWindow()->geometry(), QRect(0, 0, 500, 500));
+    }
+
+    // Whatever drives the wall hears of every kind of change in one signal.
+    void controlTellsOfEveryChange()
+    {
+        MainWindow panel;
+        WallControl *control = panel.control();
+        QSignalSpy changes(control, &WallControl::changed);
+        const auto told = [&](const std::function<void()> &command) {
+            changes.clear();
+            command();
+            QCoreApplication::processEvents();
+            return !changes.isEmpty();
+        };
+        QString error;
+        QVERIFY(told([&] { control->showPattern(QStringLiteral("grid"), &error); }));
+        QVERIFY(told([&] { control->placeWindow(QRect(10, 20, 300, 200), &error); }));
+        QVERIFY(told([&] { control->setWindowVisible(true); }));
+        QCOMPARE(formOf(panel)->stackedWidget->currentWidget()->objectName(), QStringLiteral("page_3"));
+        QVERIFY(told([&] { control->setInfoVisible(false); }));
+        QVERIFY(told([&] { control->setFullScreen(true); }));
+        QVERIFY(told([&] { formOf(panel)->spinBox_timedelayw->setValue(7); }));
+        PanelSettings settings = control->panelSettings();
+        settings.darkColor = Qt::red;
+        QVERIFY(told([&] { control->setPanelSettings(settings); }));
+        QCOMPARE(formOf(panel)->pushButton_dark->styleSheet(), QStringLiteral("background-color: #ff0000"));
+        QVERIFY(!control->placeWindow(QRect(10, 20, 20, 200), &error));
+        QCOMPARE(error, QStringLiteral("width 20 is outside 50..%1").arg(control->placementRanges().width.high));
     }
 
     void menuButtonsSelectTabsByPlace_data()
