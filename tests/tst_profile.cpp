@@ -8,8 +8,8 @@
 #include "patternstate.h"
 #include "startoptions.h"
 #include "wallcontrol.h"
-#include "windowstate.h"
 #include "wallprofile.h"
+#include "windowstate.h"
 
 #include <QColorDialog>
 #include <QTemporaryDir>
