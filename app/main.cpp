@@ -50,7 +50,7 @@ bool readCommandLine(int argc, char **argv, const QString &geometry, CommandLine
     if (!geometry.isEmpty())
         arguments << QStringLiteral("--geometry") << geometry;
     *language = startLanguage(arguments);
-    installTranslations(*language);
+    (new Translations(&reader))->install(*language);
     if (parseCommandLine(arguments, line, error))
         return true;
     *error += QLatin1Char('\n') + QCoreApplication::translate("CommandLine", "Try 'walltest --help' for more information.");
@@ -61,7 +61,7 @@ int runExport(int argc, char **argv, const CommandLine &line, Language language)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    installTranslations(language);
+    (new Translations(&app))->install(language);
     registerFontSubstitutions();
     ExportRequest request;
     request.file = line.exportFile;
@@ -143,7 +143,7 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("org.walltest.walltest"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.walltest.walltest")));
     // Before the panel is built: its form takes its texts when it is set up.
-    installTranslations(language);
+    (new Translations(&app))->install(language);
     registerFontSubstitutions();
     MainWindow w;
     // The remembered wall first, so that the command line overrides it and

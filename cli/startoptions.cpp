@@ -1,34 +1,33 @@
 #include "startoptions.h"
 
-#include "dialog.h"
 #include "commandline.h"
-#include "dialog.h"
 #include "mainwindow.h"
-#include "ui_mainwindow.h"
+#include "wallcontrol.h"
+
+#include <QtDebug>
+
+namespace {
+
+void warn(const QString &option, const QString &problem)
+{
+    qWarning().noquote() << QStringLiteral("walltest: %1: %2").arg(option, problem);
+}
+
+} // namespace
 
 void applyCommandLine(MainWindow &panel, const CommandLine &line)
 {
-    dialog *window = panel.testPatternWindow();
-    Ui::MainWindow *form = panel.form();
-    if (!line.geometry.isNull()) {
-        form->spinBox_width->setValue(line.geometry.width());
-        form->spinBox_height->setValue(line.geometry.height());
-        form->spinBox_x->setValue(line.geometry.x());
-        form->spinBox_y->setValue(line.geometry.y());
-    }
+    WallControl *control = panel.control();
+    QString error;
+    if (!line.geometry.isNull() && !control->placeWindow(line.geometry, &error))
+        warn(QStringLiteral("--geometry"), error);
     if (line.noInfo)
-        window->setInfoVisible(false);
+        control->setInfoVisible(false);
     if (!line.pattern.isEmpty()) {
-        PatternName name;
-        QString error;
-        if (parsePatternName(line.pattern, &name, &error)) {
-            panel.on_pushButton_selectpage_clicked();
-            window->showPattern(name);
-        }
+        control->setWindowVisible(true);
+        if (!control->showPattern(line.pattern, &error))
+            warn(QStringLiteral("--pattern"), error);
     }
-    if (line.fullscreen) {
-        if (form->stackedWidget->currentIndex() == 1)
-            panel.on_pushButton_selectpage_clicked();
-        window->showFullScreen();
-    }
+    if (line.fullscreen)
+        control->setFullScreen(true);
 }

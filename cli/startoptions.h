@@ -5,9 +5,10 @@ struct CommandLine;
 class MainWindow;
 
 // Puts what the command line asks for on the panel and the test-pattern
-// window, through the panel's controls and the window's commands, as an
-// operator would: the placement controls show the placement, and a pattern
-// opens the main page with the window showing it.
+// window through the panel's WallControl, as an operator would: the
+// placement controls show the placement, and a pattern opens the main page
+// with the window showing it. A placement outside the controls' ranges is
+// refused with a warning.
 void applyCommandLine(MainWindow &panel, const CommandLine &line);
 
 #endif // STARTOPTIONS_H

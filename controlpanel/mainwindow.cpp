@@ -2,6 +2,7 @@
 #include "ui_mainwindow.h"
 
 #include "dialog.h"
+#include "wallcontrol.h"
 
 #include <QColorDialog>
 #include <QPainter>
@@ -37,10 +38,13 @@ MainWindow::MainWindow(QWidget *parent)
     initColorTableState();
     initSolidGrayState();
     initScanSpecialState();
+    wallControl = new WallControl(this);
 }
 
 MainWindow::~MainWindow()
 {
+    // Nobody hears of the window's last hide, which comes with its deletion.
+    delete wallControl;
     delete ui;
     delete patternWindow;
 }

@@ -8,6 +8,7 @@
 
 class dialog;
 class QPushButton;
+class WallControl;
 namespace Ui { class MainWindow; }
 
 // The control panel: a frameless card with a start page and a main page whose
@@ -21,8 +22,9 @@ public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    Ui::MainWindow *form() const { return ui; }
     dialog *testPatternWindow() const { return patternWindow; }
+    // The way in for the command line, the remote control and the profile.
+    WallControl *control() const { return wallControl; }
 
     // The colours picked in the four colour wells and the chosen picture,
     // for what is remembered between runs. A colour set here shows in its
@@ -100,6 +102,10 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    friend class WallControl;
+    // The tests reach the form here alone (tests/windowstate.h).
+    friend Ui::MainWindow *formOf(const MainWindow &panel);
+
     // Explicit connections and initial control states, one pair per tab file.
     void wireColorTable();
     void wireSolidGray();
@@ -133,6 +139,7 @@ private:
     // The operator waits for the decode just started by a choice of theirs;
     // only its failure is worth a message box, not that of a reload.
     bool pictureAwaited = false;
+    WallControl *wallControl = nullptr;
 };
 
 #endif // MAINWINDOW_H

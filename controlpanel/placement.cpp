@@ -79,8 +79,8 @@ void setRange(QSpinBox *box, QSlider *slider, int minimum, int maximum)
 
 void MainWindow::wirePlacement()
 {
-    connect(patternWindow, SIGNAL(xychange(int,int)), this, SLOT(setxy(int,int)));
-    connect(patternWindow, SIGNAL(whchange(int,int)), this, SLOT(setwh(int,int)));
+    connect(patternWindow, &dialog::xychange, this, &MainWindow::setxy);
+    connect(patternWindow, &dialog::whchange, this, &MainWindow::setwh);
     patternWindow->installEventFilter(this);
     fitPlacementRanges();
     connect(qApp, &QGuiApplication::screenAdded, this, &MainWindow::fitPlacementRanges);

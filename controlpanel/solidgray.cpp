@@ -36,7 +36,7 @@ void MainWindow::wireSolidGray()
     connect(ui->checkBox_reverse, SIGNAL(stateChanged(int)), this, SLOT(setGrayScale()));
     connect(ui->checkBox_rotate, SIGNAL(stateChanged(int)), this, SLOT(setGrayScale()));
     // The window takes the new gray value before the slider follows.
-    connect(ui->spinBox_grayvalue, SIGNAL(valueChanged(int)), patternWindow, SLOT(getGrayInfo(int)));
+    connect(ui->spinBox_grayvalue, qOverload<int>(&QSpinBox::valueChanged), patternWindow, &dialog::getGrayInfo);
     connect(ui->spinBox_grayvalue, SIGNAL(valueChanged(int)), ui->horizontalSlider_grayvalue, SLOT(setValue(int)));
     connect(ui->horizontalSlider_grayvalue, SIGNAL(valueChanged(int)), ui->spinBox_grayvalue, SLOT(setValue(int)));
     // One way only: setGraySpeed moves the slider itself.

@@ -1,12 +1,9 @@
 #include "remoteapi.h"
 
-#include "dialog.h"
-#include "dialog.h"
 #include "mainwindow.h"
 #include "patternname.h"
-#include "picturedecoder.h"
 #include "remotepage.h"
-#include "ui_mainwindow.h"
+#include "wallcontrol.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -14,7 +11,6 @@
 #include <QImageReader>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QKeyEvent>
 #include <QThread>
 
 #include <cmath>
@@ -107,7 +103,7 @@ const RemoteApi::Route RemoteApi::routes[] = {
 
 RemoteApi::RemoteApi(MainWindow &window, const RemoteSettings &options, QObject *parent)
     : QObject(parent)
-    , panel(window)
+    , control(*window.control())
     , settings(options)
 {
 }
@@ -161,16 +157,16 @@ RemoteReply RemoteApi::onGuiThread(const std::function<RemoteReply()> &work)
 
 QJsonObject RemoteApi::stateObject() const
 {
-    const dialog *window = panel.testPatternWindow();
-    const QRect placed = window->geometry();
+    const WallState state = control.state();
+    const QRect placed = state.geometry;
     const QJsonObject geometry{ { QStringLiteral("x"), placed.x() }, { QStringLiteral("y"), placed.y() },
                                 { QStringLiteral("width"), placed.width() }, { QStringLiteral("height"), placed.height() } };
     return QJsonObject{
-        { QStringLiteral("pattern"), printPatternName(window->patternName()) },
-        { QStringLiteral("visible"), window->isVisible() },
+        { QStringLiteral("pattern"), state.pattern },
+        { QStringLiteral("visible"), state.visible },
         { QStringLiteral("geometry"), geometry },
-        { QStringLiteral("fullscreen"), window->isFullScreen() },
-        { QStringLiteral("info"), window->state().infoVisible },
+        { QStringLiteral("fullscreen"), state.fullScreen },
+        { QStringLiteral("info"), state.infoVisible },
         { QStringLiteral("version"), QCoreApplication::applicationVersion() },
     };
 }
@@ -270,10 +266,9 @@ RemoteReply RemoteApi::putPattern(const QByteArray &body)
             return refusal(status, error);
     }
     return onGuiThread([this, name] {
-        dialog *window = panel.testPatternWindow();
-        if (!window->isVisible())
-            panel.on_pushButton_selectpage_clicked();
-        window->showPattern(name);
+        if (!control.isWindowVisible())
+            control.setWindowVisible(true);
+        control.showPattern(name);
         return stateReply();
     });
 }
@@ -295,25 +290,13 @@ RemoteReply RemoteApi::putGeometry(const QByteArray &body)
         values.insert(it.key(), int(number));
     }
     return onGuiThread([this, values] {
-        Ui::MainWindow *form = panel.form();
-        dialog *window = panel.testPatternWindow();
-        const QRect now = window->geometry();
-        // Width and height first, as the command line places the window.
-        const struct { const char *key; QSpinBox *box; int current; } controls[] = {
-            { "width", form->spinBox_width, now.width() }, { "height", form->spinBox_height, now.height() },
-            { "x", form->spinBox_x, now.x() }, { "y", form->spinBox_y, now.y() },
-        };
-        for (const auto &control : controls) {
-            const int value = values.value(QLatin1String(control.key), control.current);
-            if (value < control.box->minimum() || value > control.box->maximum())
-                return refusal(400, QStringLiteral("%1 %2 is outside %3..%4").arg(QLatin1String(control.key)).arg(value)
-                                        .arg(control.box->minimum()).arg(control.box->maximum()));
-        }
-        for (const auto &control : controls)
-            control.box->setValue(values.value(QLatin1String(control.key), control.current));
-        // A control already at its value sends nothing, so the window is placed here as well.
-        window->setGeometry(form->spinBox_x->value(), form->spinBox_y->value(), form->spinBox_width->value(),
-                            form->spinBox_height->value());
+        const QRect now = control.state().geometry;
+        const QRect placement(values.value(QStringLiteral("x"), now.x()), values.value(QStringLiteral("y"), now.y()),
+                              values.value(QStringLiteral("width"), now.width()),
+                              values.value(QStringLiteral("height"), now.height()));
+        QString error;
+        if (!control.placeWindow(placement, &error))
+            return refusal(400, error);
         return stateReply();
     });
 }
@@ -325,10 +308,7 @@ RemoteReply RemoteApi::putVisible(const QByteArray &body)
     if (!readSwitch(body, QStringLiteral("on"), &on, &error))
         return refusal(400, error);
     return onGuiThread([this, on] {
-        if (on)
-            panel.on_pushButton_opendlg_clicked();
-        else
-            panel.on_pushButton_closedlg_clicked();
+        control.setWindowVisible(on);
         return stateReply();
     });
 }
@@ -340,14 +320,7 @@ RemoteReply RemoteApi::putFullscreen(const QByteArray &body)
     if (!readSwitch(body, QStringLiteral("on"), &on, &error))
         return refusal(400, error);
     return onGuiThread([this, on] {
-        dialog *window = panel.testPatternWindow();
-        if (on) {
-            if (panel.form()->stackedWidget->currentIndex() == 1)
-                panel.on_pushButton_selectpage_clicked();
-            window->showFullScreen();
-        } else if (window->isFullScreen()) {
-            window->showNormal();
-        }
+        control.setFullScreen(on);
         return stateReply();
     });
 }
@@ -359,7 +332,7 @@ RemoteReply RemoteApi::putInfo(const QByteArray &body)
     if (!readSwitch(body, QStringLiteral("visible"), &visible, &error))
         return refusal(400, error);
     return onGuiThread([this, visible] {
-        panel.testPatternWindow()->setInfoVisible(visible);
+        control.setInfoVisible(visible);
         return stateReply();
     });
 }
@@ -367,9 +340,7 @@ RemoteReply RemoteApi::putInfo(const QByteArray &body)
 RemoteReply RemoteApi::postScanStep(const QByteArray &)
 {
     return onGuiThread([this] {
-        // The same key the operator presses at the window.
-        QKeyEvent right(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
-        QCoreApplication::sendEvent(panel.testPatternWindow(), &right);
+        control.stepScanLines();
         return stateReply();
     });
 }

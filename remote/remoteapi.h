@@ -10,6 +10,7 @@
 #include <functional>
 
 class MainWindow;
+class WallControl;
 struct PatternName;
 
 // One HTTP request as the remote control sees it: the server fills it in,
@@ -40,7 +41,8 @@ struct RemoteSettings
 // The remote control's page and JSON API, without the network: maps a
 // request to a reply. It may be called from any thread; whatever touches the
 // panel or the test-pattern window runs on the GUI thread, so the window's
-// state is only ever written there.
+// state is only ever written there. It drives the wall through the panel's
+// WallControl.
 class RemoteApi : public QObject
 {
     Q_OBJECT
@@ -83,7 +85,7 @@ private:
     RemoteReply putInfo(const QByteArray &body);
     RemoteReply postScanStep(const QByteArray &body);
 
-    MainWindow &panel;
+    WallControl &control;
     const RemoteSettings settings;
     std::atomic<bool> stopping{ false };
 };

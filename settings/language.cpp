@@ -10,24 +10,6 @@ static void registerTranslations()
     Q_INIT_RESOURCE(translations);
 }
 
-namespace {
-
-const char *const translatorName = "walltest-translator";
-
-bool install(QCoreApplication *app, const QString &file, const QString &folder)
-{
-    auto *translator = new QTranslator(app);
-    translator->setObjectName(QLatin1String(translatorName));
-    if (!translator->load(file, folder)) {
-        delete translator;
-        return false;
-    }
-    QCoreApplication::installTranslator(translator);
-    return true;
-}
-
-} // namespace
-
 bool parseLanguage(const QString &text, Language *language)
 {
     if (text == QLatin1String("zh"))
@@ -80,31 +62,38 @@ Language chooseLanguage(const QString &requested, const QString &remembered, con
     return languageOfLocale(localeName);
 }
 
-bool installTranslations(Language language)
+bool Translations::add(const QString &file, const QString &folder)
 {
-    QCoreApplication *app = QCoreApplication::instance();
-    if (!app)
-        return false;
-    registerTranslations();
-    const QList<QTranslator *> installed = app->findChildren<QTranslator *>(QLatin1String(translatorName));
-    for (QTranslator *translator : installed) {
-        QCoreApplication::removeTranslator(translator);
+    auto *translator = new QTranslator(this);
+    if (!translator->load(file, folder)) {
         delete translator;
+        return false;
     }
+    QCoreApplication::installTranslator(translator);
+    installed.append(translator);
+    return true;
+}
+
+// A translator takes itself off the application when it is deleted.
+bool Translations::install(Language language)
+{
+    registerTranslations();
+    qDeleteAll(installed);
+    installed.clear();
     switch (language) {
     case Language::Untranslated:
         return true;
     case Language::English:
         // The toolkit speaks English by itself.
-        return install(app, QStringLiteral("walltest_en"), QStringLiteral(":/translations"));
+        return add(QStringLiteral("walltest_en"), QStringLiteral(":/translations"));
     case Language::Chinese:
         break;
     }
-    const bool own = install(app, QStringLiteral("walltest_zh_CN"), QStringLiteral(":/translations"));
+    const bool own = add(QStringLiteral("walltest_zh_CN"), QStringLiteral(":/translations"));
 #if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
     const QString toolkitFolder = QLibraryInfo::location(QLibraryInfo::TranslationsPath);
 #else
     const QString toolkitFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
 #endif
-    return install(app, QStringLiteral("qtbase_zh_CN"), toolkitFolder) && own;
+    return add(QStringLiteral("qtbase_zh_CN"), toolkitFolder) && own;
 }

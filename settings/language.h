@@ -1,7 +1,11 @@
 #ifndef LANGUAGE_H
 #define LANGUAGE_H
 
+#include <QList>
+#include <QObject>
 #include <QString>
+
+class QTranslator;
 
 // The languages the program speaks. Untranslated shows every text as the
 // sources hold it: the panel's own texts, Chinese and English as they
@@ -23,9 +27,24 @@ QString messagesLocale();
 // system's locale. Unusable names count as not given.
 Language chooseLanguage(const QString &requested, const QString &remembered, const QString &localeName);
 
-// Puts the program's translations and the toolkit's own (for its colour and
-// file choosers and message boxes) on the running application, in place of
-// those installed before. False when a translation could not be loaded.
-bool installTranslations(Language language);
+// The program's translations and the toolkit's own (for its colour and file
+// choosers and message boxes) on the running application, for as long as
+// this object lives; make it a child of the application object.
+class Translations : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit Translations(QObject *parent = nullptr) : QObject(parent) {}
+
+    // Replaces the translations installed before. False when a translation
+    // could not be loaded.
+    bool install(Language language);
+
+private:
+    bool add(const QString &file, const QString &folder);
+
+    QList<QTranslator *> installed;
+};
 
 #endif // LANGUAGE_H

@@ -1,20 +1,17 @@
 #include "wallprofile.h"
 
-#include "dialog.h"
 #include "commandline.h"
-#include "dialog.h"
 #include "language.h"
 #include "mainwindow.h"
+#include "patternname.h"
 #include "profilereader.h"
-#include "ui_mainwindow.h"
+#include "wallcontrol.h"
 
 #include <QCoreApplication>
-#include <QEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSettings>
-#include <QSignalBlocker>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QtDebug>
@@ -24,64 +21,48 @@ namespace {
 // At most one write per burst of changes, and a change is on disk well
 // within a second of being made.
 const int saveDelayMs = 300;
-const int largestTableSide = 1024;
 
-// Controls reached by their object names; a key's range is its control's.
-struct SpinKey
+// The keys of the file, and the panel setting each holds.
+struct NumberKey
 {
     const char *key;
-    const char *spinBox;
-    // A control whose change starts something on the window (the gray
-    // sweep) is set with its slider only; the remembered pattern decides
-    // what runs.
-    const char *quietSlider;
+    int PanelSettings::*setting;
 };
 
-const SpinKey placementKeys[] = {
-    { "wall/width", "spinBox_width", nullptr },
-    { "wall/height", "spinBox_height", nullptr },
-    { "wall/x", "spinBox_x", nullptr },
-    { "wall/y", "spinBox_y", nullptr },
+const NumberKey numberKeys[] = {
+    { "cabinet/width", &PanelSettings::cabinetWidth },
+    { "cabinet/height", &PanelSettings::cabinetHeight },
+    { "colortable/cellwidth", &PanelSettings::cellWidth },
+    { "colortable/cellheight", &PanelSettings::cellHeight },
+    { "scanlines/width", &PanelSettings::scanLineWidth },
+    { "scanlines/gap", &PanelSettings::scanLineGap },
+    { "scanlines/speed", &PanelSettings::scanSpeed },
+    { "graysweep/speed", &PanelSettings::graySweepSpeed },
 };
 
-const SpinKey spinKeys[] = {
-    { "cabinet/width", "spinBox_timedelayw", nullptr },
-    { "cabinet/height", "spinBox_timedelayh", nullptr },
-    { "colortable/cellwidth", "spinBox_barwid", nullptr },
-    { "colortable/cellheight", "spinBox_barhei", nullptr },
-    { "scanlines/width", "spinBox_linwid", nullptr },
-    { "scanlines/gap", "spinBox_lined", nullptr },
-    { "scanlines/speed", "spinBox_linespeed", nullptr },
-    { "graysweep/speed", "spinBox_grayspeed", "horizontalSlider_grayspeed" },
-};
-
-// A check box, or the first of two exclusive buttons (checking `off` is the
-// only way to uncheck `on`).
 struct SwitchKey
 {
     const char *key;
-    const char *on;
-    const char *off;
+    bool PanelSettings::*setting;
 };
 
 const SwitchKey switchKeys[] = {
-    { "colortable/manual", "radioButton_manual", "radioButton_auto" },
-    { "colortable/tile", "checkBox", nullptr },
-    { "picture/fit", "checkBox_scale", "checkBox_noscale" },
+    { "colortable/manual", &PanelSettings::manualCellSize },
+    { "colortable/tile", &PanelSettings::tileCells },
+    { "picture/fit", &PanelSettings::fitPicture },
 };
 
 struct WellKey
 {
     const char *key;
-    const char *button;
-    MainWindow::ColorWell well;
+    QColor PanelSettings::*setting;
 };
 
 const WellKey wellKeys[] = {
-    { "grayramp/dark", "pushButton_dark", MainWindow::DarkWell },
-    { "grayramp/light", "pushButton_shallow", MainWindow::LightWell },
-    { "scanlines/background", "pushButton_bgcol", MainWindow::BackgroundWell },
-    { "scanlines/line", "pushButton_linecol", MainWindow::LineWell },
+    { "grayramp/dark", &PanelSettings::darkColor },
+    { "grayramp/light", &PanelSettings::lightColor },
+    { "scanlines/background", &PanelSettings::scanBackground },
+    { "scanlines/line", &PanelSettings::scanLineColor },
 };
 
 const QString tableColumnsKey = QStringLiteral("colortable/columns");
@@ -90,14 +71,6 @@ const QString tableColorsKey = QStringLiteral("colortable/colors");
 const QString picturePathKey = QStringLiteral("picture/path");
 const QString lastPatternKey = QStringLiteral("pattern/last");
 const QString languageKey = QStringLiteral("lang");
-
-template <typename Widget>
-Widget *control(MainWindow *panel, const char *name)
-{
-    auto *widget = panel->findChild<Widget *>(QLatin1String(name));
-    Q_ASSERT_X(widget, "WallProfile", name);
-    return widget;
-}
 
 QString geometryText(const QRect &r)
 {
@@ -142,9 +115,7 @@ QString WallProfile::rememberedLanguage(const QString &name)
 
 WallProfile::WallProfile(MainWindow *panel, const CommandLine &line)
     : QObject(panel)
-    , panel(panel)
-    , window(panel->testPatternWindow())
-    , form(panel->form())
+    , control(panel->control())
     , settings(new QSettings(pathOf(line.profile), QSettings::IniFormat, this))
     , saveTimer(new QTimer(this))
 {
@@ -156,7 +127,7 @@ WallProfile::WallProfile(MainWindow *panel, const CommandLine &line)
     saveTimer->setInterval(saveDelayMs);
     connect(saveTimer, &QTimer::timeout, this, &WallProfile::save);
 
-    lastPattern = printPatternName(window->patternName());
+    lastPattern = printPatternName(control->currentPattern());
     language = line.language;
     if (line.reset) {
         save();
@@ -185,6 +156,7 @@ bool WallProfile::savePending() const
     return saveTimer->isActive();
 }
 
+// A value that cannot be used keeps what the panel holds.
 void WallProfile::restore()
 {
     if (settings->status() == QSettings::AccessError)
@@ -193,93 +165,66 @@ void WallProfile::restore()
         qWarning().noquote() << QCoreApplication::translate("WallProfile", "walltest: profile %1: damaged lines skipped").arg(path());
 
     const ProfileReader reader(*settings);
-    // Switches first: the cell-size spin boxes and the picture read them.
-    for (const SwitchKey &key : switchKeys) {
-        bool on = false;
-        if (!reader.flag(QLatin1String(key.key), &on))
-            continue;
-        if (on || !key.off)
-            control<QAbstractButton>(panel, key.on)->setChecked(on);
-        else
-            control<QAbstractButton>(panel, key.off)->setChecked(true);
+    PanelSettings panel = control->panelSettings();
+    for (const SwitchKey &key : switchKeys)
+        reader.flag(QLatin1String(key.key), &(panel.*key.setting));
+    for (const NumberKey &key : numberKeys) {
+        const ValueRange range = control->range(key.setting);
+        reader.number(QLatin1String(key.key), range.low, range.high, &(panel.*key.setting));
     }
-    for (const SpinKey &key : spinKeys) {
-        auto *box = control<QSpinBox>(panel, key.spinBox);
-        int value = 0;
-        if (!reader.number(QLatin1String(key.key), box->minimum(), box->maximum(), &value))
-            continue;
-        if (key.quietSlider) {
-            const QSignalBlocker quiet(box);
-            box->setValue(value);
-            control<QAbstractSlider>(panel, key.quietSlider)->setValue(value);
-        } else {
-            box->setValue(value);
-        }
-    }
-    for (const WellKey &key : wellKeys) {
-        QColor color;
-        if (reader.color(QLatin1String(key.key), &color))
-            panel->setWellColor(key.well, color);
-    }
+    for (const WellKey &key : wellKeys)
+        reader.color(QLatin1String(key.key), &(panel.*key.setting));
     QString picture;
     if (reader.text(picturePathKey, &picture) && !picture.isEmpty()) {
         if (QFileInfo(picture).isFile())
-            panel->setPicturePath(picture);
+            panel.picturePath = picture;
         else
             ProfileReader::refuse(picturePathKey, QCoreApplication::translate("WallProfile", "no file \"%1\"").arg(picture));
     }
-    restoreColorTable();
+    readColorTable(&panel);
+    control->setPanelSettings(panel);
     restorePlacement();
     restorePattern();
 }
 
-// The placement goes through the panel's controls, so the panel shows it,
-// and then onto the window whole: a side that equals the control's start
-// value would not move the window by itself.
 void WallProfile::restorePlacement()
 {
     const ProfileReader reader(*settings);
-    const QRect current = window->geometry();
-    int sides[] = { current.width(), current.height(), current.x(), current.y() };
-    bool usable = false;
-    for (int i = 0; i < 4; ++i) {
-        const auto *box = control<QSpinBox>(panel, placementKeys[i].spinBox);
-        usable = reader.number(QLatin1String(placementKeys[i].key), box->minimum(), box->maximum(), &sides[i])
-                 || usable;
-    }
+    const PlacementRanges ranges = control->placementRanges();
+    const QRect current = control->windowPlacement();
+    int width = current.width();
+    int height = current.height();
+    int x = current.x();
+    int y = current.y();
+    // Every side is read, so that each bad one is reported.
+    bool usable = reader.number(QStringLiteral("wall/width"), ranges.width.low, ranges.width.high, &width);
+    usable = reader.number(QStringLiteral("wall/height"), ranges.height.low, ranges.height.high, &height) || usable;
+    usable = reader.number(QStringLiteral("wall/x"), ranges.x.low, ranges.x.high, &x) || usable;
+    usable = reader.number(QStringLiteral("wall/y"), ranges.y.low, ranges.y.high, &y) || usable;
     if (!usable)
         return;
-    const QRect placement = ontoDesktop(QRect(sides[2], sides[3], sides[0], sides[1]));
-    form->spinBox_width->setValue(placement.width());
-    form->spinBox_height->setValue(placement.height());
-    form->spinBox_x->setValue(placement.x());
-    form->spinBox_y->setValue(placement.y());
-    window->setGeometry(placement);
+    QString error;
+    if (!control->placeWindow(ontoDesktop(QRect(x, y, width, height)), &error))
+        ProfileReader::refuse(QStringLiteral("wall"), error);
 }
 
-// The table is sent as an edit on the panel sends it, which also lets the
-// operator choose the cell size again.
-void WallProfile::restoreColorTable()
+// A table is used only whole: both sides and a colour for every cell.
+void WallProfile::readColorTable(PanelSettings *panel) const
 {
     const ProfileReader reader(*settings);
+    const ValueRange columnRange = control->range(&PanelSettings::tableColumns);
+    const ValueRange rowRange = control->range(&PanelSettings::tableRows);
     int columns = 0;
     int rows = 0;
     QVector<QColor> colors;
     // Both sides are read, so that both are reported when both are bad.
-    const bool columnsRead = reader.number(tableColumnsKey, 1, largestTableSide, &columns);
-    const bool rowsRead = reader.number(tableRowsKey, 1, largestTableSide, &rows);
+    const bool columnsRead = reader.number(tableColumnsKey, columnRange.low, columnRange.high, &columns);
+    const bool rowsRead = reader.number(tableRowsKey, rowRange.low, rowRange.high, &rows);
     if (!columnsRead || !rowsRead || !reader.colors(tableColorsKey, columns * rows, &colors))
         return;
-    QTableWidget *table = form->tableWidget;
-    table->clearContents();
-    table->setColumnCount(columns);
-    table->setRowCount(rows);
-    for (int i = 0; i < colors.size(); ++i) {
-        auto *item = new QTableWidgetItem;
-        item->setData(Qt::BackgroundRole, colors.at(i));
-        table->setItem(i / columns, i % columns, item);
-    }
-    panel->on_pushButton_showcolbar_clicked();
+    panel->tableColumns = columns;
+    panel->tableRows = rows;
+    panel->tableColors = colors;
 }
 
 void WallProfile::restorePattern()
@@ -309,53 +254,33 @@ void WallProfile::restoreLanguage()
         ProfileReader::refuse(languageKey, QCoreApplication::translate("WallProfile", "\"%1\" is neither zh nor en").arg(text));
 }
 
-// Restoring the controls may have left the hidden window on another
-// pattern; the remembered one is what the operator saw last.
+// Restoring the panel may have left the hidden window on another pattern;
+// the remembered one is what the operator saw last.
 void WallProfile::showRememberedPattern()
 {
-    PatternName name;
     QString error;
-    if (parsePatternName(lastPattern, &name, &error))
-        window->showPattern(name);
+    control->showPattern(lastPattern, &error);
 }
 
 void WallProfile::watchChanges()
 {
-    for (const SpinKey &key : placementKeys)
-        connect(control<QSpinBox>(panel, key.spinBox), qOverload<int>(&QSpinBox::valueChanged), this,
-                &WallProfile::scheduleSave);
-    for (const SpinKey &key : spinKeys)
-        connect(control<QSpinBox>(panel, key.spinBox), qOverload<int>(&QSpinBox::valueChanged), this,
-                &WallProfile::scheduleSave);
-    for (const SwitchKey &key : switchKeys)
-        connect(control<QAbstractButton>(panel, key.on), &QAbstractButton::toggled, this, &WallProfile::scheduleSave);
-    // The panel's own slots run first (connected by name when the form was
-    // set up), so the picked colour or file is stored when the timer starts.
-    for (const WellKey &key : wellKeys)
-        connect(control<QAbstractButton>(panel, key.button), &QAbstractButton::clicked, this,
-                &WallProfile::scheduleSave);
-    connect(form->pushButton_filepath, &QAbstractButton::clicked, this, &WallProfile::scheduleSave);
-    connect(panel, &MainWindow::sendcolorlist, this, &WallProfile::scheduleSave);
-    connect(window, &dialog::xychange, this, &WallProfile::scheduleSave);
-    connect(window, &dialog::whchange, this, &WallProfile::scheduleSave);
-    // Whatever changes the pattern, the window repaints; the paint tells.
-    window->installEventFilter(this);
+    connect(control, &WallControl::changed, this, &WallProfile::noticeChange);
     if (QCoreApplication::instance())
         connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, &WallProfile::save);
 }
 
-bool WallProfile::eventFilter(QObject *watched, QEvent *event)
+// A change while the window shows is seen by the operator: the pattern
+// then is the last one shown. The first such change is the window showing.
+void WallProfile::noticeChange()
 {
-    if (watched == window) {
-        if (event->type() == QEvent::Show && showPatternOnFirstShow) {
+    if (control->isWindowVisible()) {
+        patternShownSinceSave = true;
+        if (showPatternOnFirstShow) {
             showPatternOnFirstShow = false;
             showRememberedPattern();
-        } else if (event->type() == QEvent::Paint) {
-            patternShownSinceSave = true;
-            scheduleSave();
         }
     }
-    return QObject::eventFilter(watched, event);
+    scheduleSave();
 }
 
 void WallProfile::scheduleSave()
@@ -367,33 +292,25 @@ void WallProfile::scheduleSave()
 QVariantMap WallProfile::values() const
 {
     QVariantMap v;
-    // Full screen covers an output; the placement is the window's own.
-    const QRect placement = window->isFullScreen() ? window->normalGeometry() : window->geometry();
+    const QRect placement = control->windowPlacement();
     v.insert(QStringLiteral("wall/x"), placement.x());
     v.insert(QStringLiteral("wall/y"), placement.y());
     v.insert(QStringLiteral("wall/width"), placement.width());
     v.insert(QStringLiteral("wall/height"), placement.height());
-    for (const SpinKey &key : spinKeys)
-        v.insert(QLatin1String(key.key), control<QSpinBox>(panel, key.spinBox)->value());
+    const PanelSettings panel = control->panelSettings();
+    for (const NumberKey &key : numberKeys)
+        v.insert(QLatin1String(key.key), panel.*key.setting);
     for (const SwitchKey &key : switchKeys)
-        v.insert(QLatin1String(key.key), control<QAbstractButton>(panel, key.on)->isChecked());
+        v.insert(QLatin1String(key.key), panel.*key.setting);
     for (const WellKey &key : wellKeys)
-        v.insert(QLatin1String(key.key), panel->wellColor(key.well).name());
-    v.insert(picturePathKey, panel->picturePath());
-
-    // Until the first edit the table has not reached the window (and the
-    // cell-size choice is still locked): nothing to remember.
-    if (form->radioButton_auto->isEnabled()) {
-        const QTableWidget *table = form->tableWidget;
+        v.insert(QLatin1String(key.key), (panel.*key.setting).name());
+    v.insert(picturePathKey, panel.picturePath);
+    if (panel.tableColumns > 0) {
         QStringList names;
-        for (int r = 0; r < table->rowCount(); ++r) {
-            for (int c = 0; c < table->columnCount(); ++c) {
-                const QTableWidgetItem *item = table->item(r, c);
-                names << (item ? item->data(Qt::BackgroundRole).value<QColor>() : QColor(Qt::white)).name();
-            }
-        }
-        v.insert(tableColumnsKey, table->columnCount());
-        v.insert(tableRowsKey, table->rowCount());
+        for (const QColor &color : panel.tableColors)
+            names << color.name();
+        v.insert(tableColumnsKey, panel.tableColumns);
+        v.insert(tableRowsKey, panel.tableRows);
         v.insert(tableColorsKey, names.join(QLatin1Char(' ')));
     }
     v.insert(lastPatternKey, lastPattern);
@@ -408,8 +325,8 @@ void WallProfile::save()
     if (!writable)
         return;
     // Only a pattern the window has shown is the last pattern shown.
-    if (patternShownSinceSave || window->isVisible()) {
-        lastPattern = printPatternName(window->patternName());
+    if (patternShownSinceSave || control->isWindowVisible()) {
+        lastPattern = printPatternName(control->currentPattern());
         patternShownSinceSave = false;
     }
     const QVariantMap now = values();

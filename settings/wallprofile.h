@@ -8,9 +8,9 @@
 class MainWindow;
 class QSettings;
 class QTimer;
-class dialog;
+class WallControl;
 struct CommandLine;
-namespace Ui { class MainWindow; }
+struct PanelSettings;
 
 // The wall remembered between runs: the placement of the test-pattern
 // window, the cabinet size, the colour table and its cells, the colour
@@ -18,11 +18,12 @@ namespace Ui { class MainWindow; }
 // pattern shown and the language chosen with --lang, kept in an INI file
 // per wall or venue.
 //
-// On construction the profile puts the remembered values on the panel's
-// controls (or, for a reset, overwrites the file with the defaults); the
-// first time the test-pattern window shows, it shows the remembered
-// pattern unless the command line names one. From then on every change,
-// whoever makes it, is written within a third of a second.
+// On construction the profile puts the remembered values on the panel
+// through its WallControl (or, for a reset, overwrites the file with the
+// defaults); the first time the test-pattern window shows, it shows the
+// remembered pattern unless the command line names one. From then on every
+// change the WallControl tells of, whoever makes it, is written within a
+// third of a second; while nothing changes, the profile does nothing.
 class WallProfile : public QObject
 {
     Q_OBJECT
@@ -42,23 +43,19 @@ public slots:
     // Writes the values now if any differs from what the file holds.
     void save();
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
+    void noticeChange();
     void scheduleSave();
     void restore();
     void restorePlacement();
-    void restoreColorTable();
+    void readColorTable(PanelSettings *panel) const;
     void restorePattern();
     void restoreLanguage();
     void showRememberedPattern();
     void watchChanges();
     QVariantMap values() const;
 
-    MainWindow *panel;
-    dialog *window;
-    Ui::MainWindow *form;
+    WallControl *control;
     QSettings *settings;
     QTimer *saveTimer;
     QString lastPattern;            // canonical pattern name

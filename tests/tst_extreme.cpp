@@ -36,7 +36,7 @@ private slots:
         picture.fill(QColor(30, 60, 90));
         QVERIFY(picture.save(dir.filePath("wall 4K 图片.png")));
         MainWindow panel;
-        Ui::MainWindow *u = panel.form();
+        Ui::MainWindow *u = formOf(panel);
         dialog *window = panel.testPatternWindow();
         for (int i = 1; i < 100; ++i) { // a 100 × 100 colour table
             u->pushButton_addcol->click();

@@ -162,7 +162,7 @@ private slots:
     void hideMenuAndShowAgain()
     {
         MainWindow panel;
-        panel.form()->stackedWidget->setCurrentIndex(0);
+        formOf(panel)->stackedWidget->setCurrentIndex(0);
         panel.show();
         dialog *shown = panel.testPatternWindow();
         shown->setGeometry(startGeometry);
@@ -179,7 +179,7 @@ private slots:
         QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier, menu->actionGeometry(hide).center());
         QVERIFY(!shown->isVisible());
 
-        QTest::mouseClick(panel.form()->pushButton_opendlg, Qt::LeftButton);
+        QTest::mouseClick(formOf(panel)->pushButton_opendlg, Qt::LeftButton);
         QVERIFY(shown->isVisible());
         QCOMPARE(shown->geometry(), startGeometry);
     }

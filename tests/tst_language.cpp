@@ -71,8 +71,9 @@ private slots:
         // the offscreen platform's own is 12 points.
         QApplication::setFont(QFont(QStringLiteral("Sans Serif"), 9));
         registerFontSubstitutions();
+        auto *translations = new Translations(qApp);
         for (const Language language : { Language::Chinese, Language::English, Language::Untranslated }) {
-            QVERIFY(installTranslations(language));
+            QVERIFY(translations->install(language));
             panels[language == Language::Untranslated ? QStringLiteral("C") : languageName(language)]
                 = std::make_unique<MainWindow>();
         }

@@ -360,7 +360,7 @@ private slots:
         if (expected.isNull())
             expected = window->screen()->geometry();
         QTRY_COMPARE(window->geometry(), expected);
-        Ui::MainWindow *form = panel.form();
+        Ui::MainWindow *form = formOf(panel);
         QCOMPARE(QRect(form->spinBox_x->value(), form->spinBox_y->value(), form->spinBox_width->value(),
                        form->spinBox_height->value()),
                  expected);

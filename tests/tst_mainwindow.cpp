@@ -4,6 +4,7 @@
 #include "windowstate.h"
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
+#include "wallcontrol.h"
 
 #include <QImageReader>
 #include <QMetaMethod>
@@ -12,6 +13,8 @@
 #include <QSlider>
 #include <QSpinBox>
 #include <QtTest>
+
+#include <functional>
 
 namespace {
 
@@ -91,8 +94,8 @@ private slots:
         QCOMPARE(panel.geometry(), QRect(700, 500, 601, 302));
         QCOMPARE(panel.windowFlags() & ~Qt::WindowType_Mask, Qt::FramelessWindowHint);
         QVERIFY(panel.testAttribute(Qt::WA_TranslucentBackground));
-        QCOMPARE(panel.form()->stackedWidget->currentWidget()->objectName(), QStringLiteral("page_4"));
-        QVERIFY(panel.form()->tabWidget->tabBar()->isHidden());
+        QCOMPARE(formOf(panel)->stackedWidget->currentWidget()->objectName(), QStringLiteral("page_4"));
+        QVERIFY(formOf(panel)->tabWidget->tabBar()->isHidden());
         QVERIFY(!panel.testPatternWindow()->isVisible());
         QCOMPARE(panel.testPatternWindow()->parent(), nullptr);
         int visibleTopLevels = 0;
@@ -118,10 +121,38 @@ private slots:
     {
         MainWindow panel;
         panel.show();
-        QTest::mouseClick(panel.form()->pushButton_selectpage, Qt::LeftButton);
-        QCOMPARE(panel.form()->stackedWidget->currentWidget()->objectName(), QStringLiteral("page_3"));
+        QTest::mouseClick(formOf(panel)->pushButton_selectpage, Qt::LeftButton);
+        QCOMPARE(formOf(panel)->stackedWidget->currentWidget()->objectName(), QStringLiteral("page_3"));
         QVERIFY(panel.testPatternWindow()->isVisible());
         QCOMPARE(panel.testPatternWindow()->geometry(), QRect(0, 0, 500, 500));
+    }
+
+    // Whatever drives the wall hears of every kind of change in one signal.
+    void controlTellsOfEveryChange()
+    {
+        MainWindow panel;
+        WallControl *control = panel.control();
+        QSignalSpy changes(control, &WallControl::changed);
+        const auto told = [&](const std::function<void()> &command) {
+            changes.clear();
+            command();
+            QCoreApplication::processEvents();
+            return !changes.isEmpty();
+        };
+        QString error;
+        QVERIFY(told([&] { control->showPattern(QStringLiteral("grid"), &error); }));
+        QVERIFY(told([&] { control->placeWindow(QRect(10, 20, 300, 200), &error); }));
+        QVERIFY(told([&] { control->setWindowVisible(true); }));
+        QCOMPARE(formOf(panel)->stackedWidget->currentWidget()->objectName(), QStringLiteral("page_3"));
+        QVERIFY(told([&] { control->setInfoVisible(false); }));
+        QVERIFY(told([&] { control->setFullScreen(true); }));
+        QVERIFY(told([&] { formOf(panel)->spinBox_timedelayw->setValue(7); }));
+        PanelSettings settings = control->panelSettings();
+        settings.darkColor = Qt::red;
+        QVERIFY(told([&] { control->setPanelSettings(settings); }));
+        QCOMPARE(formOf(panel)->pushButton_dark->styleSheet(), QStringLiteral("background-color: #ff0000"));
+        QVERIFY(!control->placeWindow(QRect(10, 20, 20, 200), &error));
+        QCOMPARE(error, QStringLiteral("width 20 is outside 50..%1").arg(control->placementRanges().width.high));
     }
 
     void menuButtonsSelectTabsByPlace_data()
@@ -143,19 +174,19 @@ private slots:
         QFETCH(int, tab);
         MainWindow panel;
         panel.show();
-        QTest::mouseClick(panel.form()->pushButton_selectpage, Qt::LeftButton);
+        QTest::mouseClick(formOf(panel)->pushButton_selectpage, Qt::LeftButton);
         // Start from another tab so that the click must change it.
-        panel.form()->tabWidget->setCurrentIndex(tab == 0 ? 5 : 0);
+        formOf(panel)->tabWidget->setCurrentIndex(tab == 0 ? 5 : 0);
         QTest::mouseClick(button(panel, name), Qt::LeftButton);
-        QCOMPARE(panel.form()->tabWidget->currentIndex(), tab);
-        QTEST(panel.form()->tabWidget->currentWidget()->objectName(), "page");
+        QCOMPARE(formOf(panel)->tabWidget->currentIndex(), tab);
+        QTEST(formOf(panel)->tabWidget->currentWidget()->objectName(), "page");
     }
 
     void closeHidesAndShowShowsTheSameWindow()
     {
         MainWindow panel;
         panel.show();
-        QTest::mouseClick(panel.form()->pushButton_selectpage, Qt::LeftButton);
+        QTest::mouseClick(formOf(panel)->pushButton_selectpage, Qt::LeftButton);
         dialog *window = panel.testPatternWindow();
         window->setSolidColor(Qt::green);
         window->setGeometry(40, 30, 300, 200);
@@ -184,7 +215,7 @@ private slots:
         panel.show();
         panel.testPatternWindow()->show();
         if (mainPage)
-            QTest::mouseClick(panel.form()->pushButton_selectpage, Qt::LeftButton);
+            QTest::mouseClick(formOf(panel)->pushButton_selectpage, Qt::LeftButton);
         QPushButton *cross = button(panel, name);
         QCOMPARE(cross->text(), QString(QChar(0x00D7)));
         QTest::mouseClick(cross, Qt::LeftButton);
@@ -241,7 +272,7 @@ private slots:
     void placementPanelStartsStill()
     {
         placed = new MainWindow;
-        placed->form()->stackedWidget->setCurrentIndex(0);
+        formOf(*placed)->stackedWidget->setCurrentIndex(0);
         placed->show();
         QVERIFY(QTest::qWaitForWindowExposed(placed));
         // A move before any press has no zone to drag from.
@@ -331,12 +362,12 @@ private slots:
         const QPoint topLeft = drags ? before.topLeft() + QPoint(-37, 23) : before.topLeft();
         QCOMPARE(placed->geometry(), QRect(topLeft, QSize(601, 302)));
 
-        QPushButton *extend = placed->form()->pushButton_extend;
+        QPushButton *extend = formOf(*placed)->pushButton_extend;
         for (const int width : { 792, 601 }) {
             QTest::mouseClick(extend, Qt::LeftButton);
             QCOMPARE(placed->geometry(), QRect(topLeft, QSize(width, 302)));
             QCOMPARE(extend->text(), QString(width == 792 ? "<" : ">"));
-            QCOMPARE(placed->form()->label_12->isHidden(), width == 601);
+            QCOMPARE(formOf(*placed)->label_12->isHidden(), width == 601);
         }
     }
 };

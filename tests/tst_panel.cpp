@@ -78,7 +78,7 @@ ModalAnswerer::Answer chooseFile(const QString &path)
 struct Panel
 {
     MainWindow window;
-    Ui::MainWindow *ui = window.form();
+    Ui::MainWindow *ui = formOf(window);
     dialog *pattern = window.testPatternWindow();
 
     explicit Panel(int tab)

@@ -5,7 +5,7 @@
 #include "dialog.h"
 #include "mainwindow.h"
 #include "picturesource.h"
-#include "ui_mainwindow.h"
+#include "windowstate.h"
 
 #include <QBuffer>
 #include <QFileDialog>
@@ -229,10 +229,10 @@ private slots:
             }
         });
         answer.start(5);
-        panel.form()->pushButton_filepath->click();
-        QVERIFY(panel.form()->label_filepath->toolTip().startsWith(QStringLiteral("Decoding")) && boxes.isEmpty());
+        formOf(panel)->pushButton_filepath->click();
+        QVERIFY(formOf(panel)->label_filepath->toolTip().startsWith(QStringLiteral("Decoding")) && boxes.isEmpty());
         QTRY_COMPARE_WITH_TIMEOUT(boxes.size(), 1, 30000);
-        QCOMPARE(panel.form()->label_filepath->toolTip(), boxes.first());
+        QCOMPARE(formOf(panel)->label_filepath->toolTip(), boxes.first());
     }
 
     void ordinaryPicturesKeepTheirPixels_data()

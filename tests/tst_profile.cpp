@@ -7,8 +7,9 @@
 #include "mainwindow.h"
 #include "patternstate.h"
 #include "startoptions.h"
-#include "ui_mainwindow.h"
+#include "wallcontrol.h"
 #include "wallprofile.h"
+#include "windowstate.h"
 
 #include <QColorDialog>
 #include <QTemporaryDir>
@@ -32,7 +33,7 @@ CommandLine profileLine(bool reset = false, const QString &geometry = QString(),
 struct Run
 {
     MainWindow panel;
-    Ui::MainWindow *ui = panel.form();
+    Ui::MainWindow *ui = formOf(panel);
     dialog *window = panel.testPatternWindow();
     WallProfile *profile;
 
@@ -205,6 +206,18 @@ private slots:
         QCOMPARE(next.window->geometry(), shown);
         QCOMPARE(next.ui->spinBox_y->value(), shown.y());
         QCOMPARE(next.pattern(), shownPattern);
+    }
+
+    // The clock repaints on every pass of the event loop; that is no change.
+    void runningClockIsNoChange()
+    {
+        Run run;
+        run.start();
+        QString error;
+        QVERIFY(run.panel.control()->showPattern(QStringLiteral("clock"), &error));
+        run.waitForSave();
+        QTest::qWait(100);
+        QVERIFY(!run.profile->savePending());
     }
 
     void unwritableFolderWarnsOnceAndRuns()

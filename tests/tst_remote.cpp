@@ -4,7 +4,7 @@
 #include "mainwindow.h"
 #include "qrcode.h"
 #include "remoteserver.h"
-#include "ui_mainwindow.h"
+#include "windowstate.h"
 
 #include <httplib.h>
 
@@ -164,18 +164,12 @@ private slots:
 
     void panelAndApiAgree()
     {
-        Ui::MainWindow *form = panel->form();
+        Ui::MainWindow *form = formOf(*panel);
         QCOMPARE(call("PUT", "/api/geometry", R"({"x": 120, "y": 80, "width": 800, "height": 450})").status, 200);
         QCOMPARE(QVector<int>({ form->spinBox_x->value(), form->spinBox_y->value(), form->spinBox_width->value(), form->spinBox_height->value() }),
                  QVector<int>({ 120, 80, 800, 450 }));
         form->spinBox_width->setValue(700);
         QCOMPARE(call("GET", "/api/state").json.value("geometry").toObject().value("width").toInt(), 700);
-
-        QCOMPARE(call("PUT", "/api/pattern", R"({"pattern": "scan:h,speed=0"})").status, 200);
-        const PatternState &state = panel->testPatternWindow()->state();
-        const int offset = state.scanOffset;
-        QCOMPARE(call("POST", "/api/scan/step").status, 200);
-        QCOMPARE(state.scanOffset, offset + state.scanStep);
     }
 
     void pictureFolderRule_data()
@@ -228,6 +222,19 @@ private slots:
         QTest::keyClick(window, Qt::Key_Space);
         QVERIFY(!window->addressCodeShown());
         QCOMPARE(window->grab().toImage().pixelColor(finder), QColor(Qt::red));
+    }
+
+    // A key at the window would only take the address code down.
+    void scanStepsUnderTheAddressCode()
+    {
+        dialog *window = panel->testPatternWindow();
+        QCOMPARE(call("PUT", "/api/pattern", R"({"pattern": "scan:h,speed=0"})").status, 200);
+        window->setAddressCode(qrCodeImage(QStringLiteral("http://192.0.2.1:8080/")));
+        QTest::keyClick(window, Qt::Key_Q);
+        const int offset = stateOf(*window).scanOffset;
+        QCOMPARE(call("POST", "/api/scan/step").status, 200);
+        QCOMPARE(stateOf(*window).scanOffset, offset + stateOf(*window).scanStep);
+        QVERIFY(window->addressCodeShown());
     }
 
     // A shorter mix of the e2e robustness run, here in-process so the

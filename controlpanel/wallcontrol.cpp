@@ -1,0 +1,148 @@
+#include "wallcontrol.h"
+#include "mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include "dialog.h"
+#include "patternmodel.h"
+
+#include <QEvent>
+
+namespace {
+
+const int startPage = 1;
+
+} // namespace
+
+WallControl::WallControl(MainWindow *owner)
+    : QObject(owner)
+    , panel(owner)
+    , form(owner->ui)
+    , window(owner->patternWindow)
+{
+    connect(window->model(), &PatternModel::changed, this, &WallControl::changed);
+    // The window moves and resizes by the mouse, the window manager and full
+    // screen as well as by the panel.
+    window->installEventFilter(this);
+    watchPanelSettings();
+}
+
+bool WallControl::showPattern(const QString &name, QString *error)
+{
+    PatternName parsed;
+    if (!parsePatternName(name, &parsed, error))
+        return false;
+    showPattern(parsed);
+    return true;
+}
+
+void WallControl::showPattern(const PatternName &name)
+{
+    window->showPattern(name);
+}
+
+PatternName WallControl::currentPattern() const
+{
+    return window->patternName();
+}
+
+PlacementRanges WallControl::placementRanges() const
+{
+    const auto rangeOf = [](const QSpinBox *box) { return ValueRange{ box->minimum(), box->maximum() }; };
+    return { rangeOf(form->spinBox_x), rangeOf(form->spinBox_y), rangeOf(form->spinBox_width),
+             rangeOf(form->spinBox_height) };
+}
+
+// The window is placed whole: a control that already holds its side would
+// not move the window by itself. The controls then show the placement.
+bool WallControl::placeWindow(const QRect &placement, QString *error)
+{
+    const PlacementRanges ranges = placementRanges();
+    const struct { const char *name; int value; ValueRange range; } sides[] = {
+        { "width", placement.width(), ranges.width }, { "height", placement.height(), ranges.height },
+        { "x", placement.x(), ranges.x }, { "y", placement.y(), ranges.y },
+    };
+    for (const auto &side : sides) {
+        if (!side.range.contains(side.value)) {
+            *error = QStringLiteral("%1 %2 is outside %3..%4").arg(QLatin1String(side.name)).arg(side.value)
+                         .arg(side.range.low).arg(side.range.high);
+            return false;
+        }
+    }
+    window->setGeometry(placement);
+    panel->showWindowPlacement();
+    emit changed();
+    return true;
+}
+
+QRect WallControl::windowPlacement() const
+{
+    return window->isFullScreen() ? window->normalGeometry() : window->geometry();
+}
+
+// Showing and hiding go through the panel's own buttons, so the panel
+// leaves its start page as the operator's "START" does.
+void WallControl::setWindowVisible(bool visible)
+{
+    if (!visible)
+        panel->on_pushButton_closedlg_clicked();
+    else if (form->stackedWidget->currentIndex() == startPage)
+        panel->on_pushButton_selectpage_clicked();
+    else
+        panel->on_pushButton_opendlg_clicked();
+}
+
+bool WallControl::isWindowVisible() const
+{
+    return window->isVisible();
+}
+
+void WallControl::setFullScreen(bool on)
+{
+    if (on) {
+        if (form->stackedWidget->currentIndex() == startPage)
+            panel->on_pushButton_selectpage_clicked();
+        window->showFullScreen();
+    } else if (window->isFullScreen()) {
+        window->showNormal();
+    }
+}
+
+void WallControl::setInfoVisible(bool visible)
+{
+    window->setInfoVisible(visible);
+}
+
+// A command of its own rather than the Right-arrow key: a key first takes
+// down the address code when it shows.
+void WallControl::stepScanLines()
+{
+    window->stepScanLines();
+}
+
+WallState WallControl::state() const
+{
+    WallState now;
+    now.pattern = printPatternName(currentPattern());
+    now.visible = window->isVisible();
+    now.geometry = window->geometry();
+    now.fullScreen = window->isFullScreen();
+    now.infoVisible = window->state().infoVisible;
+    return now;
+}
+
+bool WallControl::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::Show:
+    case QEvent::Hide:
+    case QEvent::WindowStateChange:
+        if (watched == window)
+            emit changed();
+        break;
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
+}
