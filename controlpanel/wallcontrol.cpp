@@ -114,9 +114,19 @@ void WallControl::setInfoVisible(bool visible)
 
 // A command of its own rather than the Right-arrow key: a key first takes
 // down the address code when it shows.
-void WallControl::stepScanLines()
+bool WallControl::stepScanLines()
 {
+    const PatternState &shown = window->state();
+    const bool lines = shown.scanHorizontal || shown.scanVertical || shown.scanDiagonalLR || shown.scanDiagonalRL;
+    if (!scanLinesShown(shown) || !lines)
+        return false;
     window->stepScanLines();
+    return true;
+}
+
+void WallControl::setFrameReadoutVisible(bool visible)
+{
+    window->setFrameReadoutVisible(visible);
 }
 
 WallState WallControl::state() const
@@ -127,6 +137,8 @@ WallState WallControl::state() const
     now.geometry = window->geometry();
     now.fullScreen = window->isFullScreen();
     now.infoVisible = window->state().infoVisible;
+    now.frameReadout = window->frameReadoutVisible();
+    now.frames = window->frameFigures();
     return now;
 }
 

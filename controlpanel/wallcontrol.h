@@ -1,6 +1,7 @@
 #ifndef WALLCONTROL_H
 #define WALLCONTROL_H
 
+#include "framemeter.h"
 #include "panelsettings.h"
 #include "patternname.h"
 
@@ -20,6 +21,8 @@ struct WallState
     QRect geometry;             // full screen: the screen's
     bool fullScreen = false;
     bool infoVisible = true;
+    bool frameReadout = false;  // the window shows how fast it is redrawn
+    FrameFigures frames;
 };
 
 struct PlacementRanges
@@ -61,8 +64,10 @@ public:
     bool isWindowVisible() const;
     void setFullScreen(bool on);
     void setInfoVisible(bool visible);
-    // One tick of the scan lines, whatever the window shows over them.
-    void stepScanLines();
+    // One tick of the scan lines, whatever the window shows over them;
+    // false, doing nothing, while no scan lines are shown.
+    bool stepScanLines();
+    void setFrameReadoutVisible(bool visible);
     WallState state() const;
 
     PanelSettings panelSettings() const;

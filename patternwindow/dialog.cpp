@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QPaintEvent>
 #include <QResizeEvent>
+#include <QScreen>
 #include <QTimer>
 
 namespace {
@@ -26,6 +27,30 @@ void paintAddressCode(QPainter &painter, const QImage &code, const QRect &area)
     QRect target(0, 0, code.width() * module, code.height() * module);
     target.moveCenter(area.center());
     painter.drawImage(target, code);
+}
+
+// The readout of how fast the window is redrawn, in the top-right corner.
+QRect frameReadoutBox(const QRect &area)
+{
+    const QSize size(280, 64);
+    return QRect(QPoint(area.right() - size.width() - 8, area.top() + 8), size);
+}
+
+void paintFrameReadout(QPainter &painter, const FrameFigures &figures, const QRect &box)
+{
+    painter.save();
+    painter.setPen(Qt::white);
+    painter.setBrush(Qt::black);
+    painter.drawRect(box.adjusted(0, 0, -1, -1));
+    QFont font(QStringLiteral("DejaVu Sans Mono"));
+    font.setPixelSize(14);
+    painter.setFont(font);
+    const QString text = dialog::tr("%1 redraws/s\nlongest gap %2 ms\nscreen %3 Hz")
+                             .arg(figures.perSecond)
+                             .arg(figures.longestGapMs)
+                             .arg(figures.refreshHz, 0, 'f', 1);
+    painter.drawText(box.adjusted(8, 4, -8, -4), Qt::AlignLeft | Qt::AlignVCenter, text);
+    painter.restore();
 }
 
 } // namespace
@@ -61,6 +86,10 @@ dialog::dialog(QWidget *parent)
 
     clickTimer = new QTimer(this);
     connect(clickTimer, &QTimer::timeout, this, &dialog::issingleclick);
+
+    readoutTimer = new QTimer(this);
+    readoutTimer->setInterval(1000);
+    connect(readoutTimer, &QTimer::timeout, this, [this] { update(frameReadoutBox(rect())); });
 
     contextMenu = new QMenu(this);
     QAction *hideAction = new QAction(tr("HIDE"), this);
@@ -362,6 +391,12 @@ void dialog::paintEvent(QPaintEvent *event)
     renderer.render(painter, current, rect(), cursor);
     if (addressCodeVisible)
         paintAddressCode(painter, addressCode, rect());
+    // The readout's own repaints once a second are no redraw of the pattern.
+    const QRect readoutBox = frameReadoutBox(rect());
+    if (!frameReadoutShown || !(event->region() - readoutBox).isEmpty())
+        frameMeter.frameShown(now());
+    if (frameReadoutShown)
+        paintFrameReadout(painter, frameFigures(), readoutBox);
     painter.end();
 
     // The text shows the cursor at the time of the paint. Where the region
@@ -440,4 +475,21 @@ void dialog::seedRandom(quint32 seed)
 {
     random.seed(seed);
     patternModel->restartWalk(now(), seed);
+}
+
+FrameFigures dialog::frameFigures() const
+{
+    FrameFigures figures = frameMeter.figures(now());
+    figures.refreshHz = screen() ? screen()->refreshRate() : 0;
+    return figures;
+}
+
+void dialog::setFrameReadoutVisible(bool visible)
+{
+    frameReadoutShown = visible;
+    if (visible)
+        readoutTimer->start();
+    else
+        readoutTimer->stop();
+    update(frameReadoutBox(rect()));
 }

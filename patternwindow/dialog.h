@@ -1,6 +1,7 @@
 #ifndef DIALOG_H
 #define DIALOG_H
 
+#include "framemeter.h"
 #include "patternname.h"
 #include "patternrenderer.h"
 #include "patternstate.h"
@@ -89,6 +90,10 @@ public:
     // window's centre until the next key. A null image: `Q` does nothing.
     void setAddressCode(const QImage &code);
     bool addressCodeShown() const { return addressCodeVisible; }
+    // How fast the window is really redrawn; `F` shows it in a corner.
+    FrameFigures frameFigures() const;
+    void setFrameReadoutVisible(bool visible);
+    bool frameReadoutVisible() const { return frameReadoutShown; }
 
 signals:
     void xychange(int, int);
@@ -155,6 +160,9 @@ private:
     PatternState pattern;           // as the commands left it
     PatternState current;           // at the instant last looked at
     PatternRenderer renderer;
+    QTimer *readoutTimer = nullptr;
+    FrameMeter frameMeter;
+    bool frameReadoutShown = false;
     QImage addressCode;
     bool addressCodeVisible = false;
     // What the window's pixels show: the state of the last paint and where

@@ -81,7 +81,9 @@ void dialog::keyPressEvent(QKeyEvent *event)
         update();
         return;
     }
-    if (event->key() == Qt::Key_Space)
+    if (event->key() == Qt::Key_F)
+        setFrameReadoutVisible(!frameReadoutShown);
+    else if (event->key() == Qt::Key_Space)
         setInfoVisible(!pattern.infoVisible);
     else if (event->key() == Qt::Key_Right)
         stepScanLines();

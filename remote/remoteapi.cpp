@@ -98,6 +98,7 @@ const RemoteApi::Route RemoteApi::routes[] = {
     { "/api/visible", "PUT", &RemoteApi::putVisible },
     { "/api/fullscreen", "PUT", &RemoteApi::putFullscreen },
     { "/api/info", "PUT", &RemoteApi::putInfo },
+    { "/api/frames", "PUT", &RemoteApi::putFrames },
     { "/api/scan/step", "POST", &RemoteApi::postScanStep },
 };
 
@@ -167,6 +168,10 @@ QJsonObject RemoteApi::stateObject() const
         { QStringLiteral("geometry"), geometry },
         { QStringLiteral("fullscreen"), state.fullScreen },
         { QStringLiteral("info"), state.infoVisible },
+        { QStringLiteral("frames"), QJsonObject{ { QStringLiteral("per_second"), state.frames.perSecond },
+                                                 { QStringLiteral("longest_gap_ms"), state.frames.longestGapMs },
+                                                 { QStringLiteral("refresh_hz"), state.frames.refreshHz } } },
+        { QStringLiteral("frame_readout"), state.frameReadout },
         { QStringLiteral("version"), QCoreApplication::applicationVersion() },
     };
 }
@@ -337,10 +342,23 @@ RemoteReply RemoteApi::putInfo(const QByteArray &body)
     });
 }
 
+RemoteReply RemoteApi::putFrames(const QByteArray &body)
+{
+    bool visible = false;
+    QString error;
+    if (!readSwitch(body, QStringLiteral("visible"), &visible, &error))
+        return refusal(400, error);
+    return onGuiThread([this, visible] {
+        control.setFrameReadoutVisible(visible);
+        return stateReply();
+    });
+}
+
 RemoteReply RemoteApi::postScanStep(const QByteArray &)
 {
     return onGuiThread([this] {
-        control.stepScanLines();
+        if (!control.stepScanLines())
+            return refusal(409, QStringLiteral("no scan lines to step: show a scan pattern with at least one line set (h, v, lr, rl)"));
         return stateReply();
     });
 }

@@ -83,6 +83,7 @@ private:
     RemoteReply putVisible(const QByteArray &body);
     RemoteReply putFullscreen(const QByteArray &body);
     RemoteReply putInfo(const QByteArray &body);
+    RemoteReply putFrames(const QByteArray &body);
     RemoteReply postScanStep(const QByteArray &body);
 
     WallControl &control;
