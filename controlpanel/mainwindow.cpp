@@ -8,6 +8,10 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QtMath>
+#include <QtPlugin>
+
+// Decodes each picture the style sheets name once (decodedonceicons.cpp).
+Q_IMPORT_PLUGIN(DecodedOnceIconPlugin)
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
