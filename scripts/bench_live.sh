@@ -65,3 +65,13 @@ measure "scan lines h+v, speed 99"     walltest scan:h,v,speed=99
 measure "scan lines h, speed 99"       walltest scan:h,speed=99
 measure "scan lines v, speed 99"       walltest scan:v,speed=99
 measure "gray sweep, speed 99"         walltest solid:color=#ffffff,sweep=99
+
+# Start-up: from starting walltest with an empty profile until its panel is
+# on screen (mapped), the median of five runs.
+times=()
+for run in 1 2 3 4 5; do
+    mkdir -p "$E2E_TMP/startup-$run"
+    times+=("$(XDG_CONFIG_HOME=$E2E_TMP/startup-$run /usr/bin/python3 "$here/startup_time.py" "$build/walltest")")
+done
+median=$(printf '%s\n' "${times[@]}" | sort -n | sed -n 3p)
+echo "start-up until the panel is on screen: median ${median} ms of ${times[*]}"
