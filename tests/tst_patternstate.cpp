@@ -36,7 +36,6 @@ private slots:
         dialog window;
         QCOMPARE(window.geometry(), QRect(0, 0, 500, 500));
         QCOMPARE(window.windowFlags() & ~Qt::WindowType_Mask, Qt::FramelessWindowHint);
-        QVERIFY(window.testAttribute(Qt::WA_TranslucentBackground));
         QVERIFY(!window.isVisible());
         const PatternState &state = stateOf(window);
         QCOMPARE(state.mode, int(Solid));
