@@ -12,8 +12,11 @@
 
 namespace {
 
-// Enough threads that a few slow or stalled clients leave the phone an answer.
-const size_t serverThreads = 8;
+// A connection holds its thread from its first byte to its last, and the
+// library gives no hook before a request's headers are in: a client that
+// sends them a line a second holds a thread as long as it likes. Enough
+// threads that dozens of such clients still leave the phone an answer.
+const size_t serverThreads = 64;
 
 RemoteRequest requestOf(const httplib::Request &in)
 {
@@ -36,6 +39,14 @@ void explainRefusal(httplib::Response &out)
                                               : QStringLiteral("the request cannot be read");
     const QJsonObject error{ { QStringLiteral("error"), message } };
     out.set_content(QJsonDocument(error).toJson(QJsonDocument::Compact).toStdString(), "application/json");
+}
+
+// The library reads a body up to the end of the connection when a request
+// names no length, so a script's plain `curl -X POST` would wait for its own
+// timeout. Such a request has no body.
+bool hasNoBody(const httplib::Request &in)
+{
+    return !in.has_header("Content-Length") && !in.has_header("Transfer-Encoding");
 }
 
 } // namespace
@@ -75,6 +86,12 @@ RemoteServer::RemoteServer(MainWindow &panel, const RemoteSettings &settings, QO
     server->Patch(everything, answer);
     server->Delete(everything, answer);
     server->Options(everything, answer);
+    server->set_pre_routing_handler([answer](const httplib::Request &in, httplib::Response &out) {
+        if (in.method == "GET" || in.method == "HEAD" || !hasNoBody(in))
+            return httplib::Server::HandlerResponse::Unhandled;
+        answer(in, out);
+        return httplib::Server::HandlerResponse::Handled;
+    });
     server->set_error_handler([](const httplib::Request &, httplib::Response &out) { explainRefusal(out); });
 }
 

@@ -758,10 +758,6 @@ circles</translation>
         <translation>Moving square</translation>
     </message>
     <message>
-        <source>Not sent:</source>
-        <translation>Not sent:</translation>
-    </message>
-    <message>
         <source>One gray ramp</source>
         <translation>One gray ramp</translation>
     </message>
@@ -802,10 +798,6 @@ circles</translation>
         <translation>Test-pattern window</translation>
     </message>
     <message>
-        <source>The address has no token: open the one walltest printed.</source>
-        <translation>The address has no token: open the one walltest printed.</translation>
-    </message>
-    <message>
         <source>Vertical scan lines</source>
         <translation>Vertical scan lines</translation>
     </message>
@@ -818,16 +810,124 @@ circles</translation>
         <translation>height</translation>
     </message>
     <message>
-        <source>walltest does not answer</source>
-        <translation>walltest does not answer</translation>
-    </message>
-    <message>
         <source>walltest remote</source>
         <translation>walltest remote</translation>
     </message>
     <message>
         <source>width</source>
         <translation>width</translation>
+    </message>
+    <message>
+        <source>%1 %2 is outside %3 to %4.</source>
+        <translation>%1 %2 is outside %3 to %4.</translation>
+    </message>
+    <message>
+        <source>Dismiss</source>
+        <translation>Dismiss</translation>
+    </message>
+    <message>
+        <source>Full screen off</source>
+        <translation>Full screen off</translation>
+    </message>
+    <message>
+        <source>Full screen on</source>
+        <translation>Full screen on</translation>
+    </message>
+    <message>
+        <source>Gray sweep</source>
+        <translation>Gray sweep</translation>
+    </message>
+    <message>
+        <source>Information text off</source>
+        <translation>Information text off</translation>
+    </message>
+    <message>
+        <source>Information text on</source>
+        <translation>Information text on</translation>
+    </message>
+    <message>
+        <source>No pictures are shared: start walltest with --pictures FOLDER.</source>
+        <translation>No pictures are shared: start walltest with --pictures FOLDER.</translation>
+    </message>
+    <message>
+        <source>Only the first %1 pictures are listed.</source>
+        <translation>Only the first %1 pictures are listed.</translation>
+    </message>
+    <message>
+        <source>Press Q on the test-pattern window: it shows a QR code that opens this page signed in.</source>
+        <translation>Press Q on the test-pattern window: it shows a QR code that opens this page signed in.</translation>
+    </message>
+    <message>
+        <source>Scan lines stepped</source>
+        <translation>Scan lines stepped</translation>
+    </message>
+    <message>
+        <source>Scan lines</source>
+        <translation>Scan lines</translation>
+    </message>
+    <message>
+        <source>Scan step moves scan lines: show a scan-line pattern first.</source>
+        <translation>Scan step moves scan lines: show a scan-line pattern first.</translation>
+    </message>
+    <message>
+        <source>Sent:</source>
+        <translation>Sent:</translation>
+    </message>
+    <message>
+        <source>Sign in</source>
+        <translation>Sign in</translation>
+    </message>
+    <message>
+        <source>Speeds</source>
+        <translation>Speeds</translation>
+    </message>
+    <message>
+        <source>The token is missing or wrong. Type the token walltest printed, or press Q on the test-pattern window and scan the code.</source>
+        <translation>The token is missing or wrong. Type the token walltest printed, or press Q on the test-pattern window and scan the code.</translation>
+    </message>
+    <message>
+        <source>There is no such picture in the pictures folder:</source>
+        <translation>There is no such picture in the pictures folder:</translation>
+    </message>
+    <message>
+        <source>This file is not a picture walltest can read:</source>
+        <translation>This file is not a picture walltest can read:</translation>
+    </message>
+    <message>
+        <source>This picture is outside the pictures folder:</source>
+        <translation>This picture is outside the pictures folder:</translation>
+    </message>
+    <message>
+        <source>Token</source>
+        <translation>Token</translation>
+    </message>
+    <message>
+        <source>Window hidden</source>
+        <translation>Window hidden</translation>
+    </message>
+    <message>
+        <source>Window placed</source>
+        <translation>Window placed</translation>
+    </message>
+    <message>
+        <source>Window shown</source>
+        <translation>Window shown</translation>
+    </message>
+    <message>
+        <source>walltest cannot use this value.</source>
+        <translation>walltest cannot use this value.</translation>
+    </message>
+    <message>
+        <source>walltest does not answer. Is the program still running, and the phone on its network?</source>
+        <translation>walltest does not answer. Is the program still running, and the phone on its network?</translation>
+    </message>
+    <message>
+        <source>walltest is closing.</source>
+        <translation>walltest is closing.</translation>
+    </message>
+    <message>
+        <source>walltest refused this:</source>
+        <translation>walltest refused this:</translation>
     </message>
 </context>
 <context>

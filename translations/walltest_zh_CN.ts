@@ -756,10 +756,6 @@
         <translation>运动方块</translation>
     </message>
     <message>
-        <source>Not sent:</source>
-        <translation>未发送：</translation>
-    </message>
-    <message>
         <source>One gray ramp</source>
         <translation>单条灰度渐变</translation>
     </message>
@@ -800,10 +796,6 @@
         <translation>测试画面窗口</translation>
     </message>
     <message>
-        <source>The address has no token: open the one walltest printed.</source>
-        <translation>地址中没有令牌：请打开 walltest 打印的地址。</translation>
-    </message>
-    <message>
         <source>Vertical scan lines</source>
         <translation>竖扫描线</translation>
     </message>
@@ -816,16 +808,124 @@
         <translation>高</translation>
     </message>
     <message>
-        <source>walltest does not answer</source>
-        <translation>walltest 没有响应</translation>
-    </message>
-    <message>
         <source>walltest remote</source>
         <translation>walltest 遥控</translation>
     </message>
     <message>
         <source>width</source>
         <translation>宽</translation>
+    </message>
+    <message>
+        <source>%1 %2 is outside %3 to %4.</source>
+        <translation>%1 %2 超出 %3 到 %4 的范围。</translation>
+    </message>
+    <message>
+        <source>Dismiss</source>
+        <translation>关闭提示</translation>
+    </message>
+    <message>
+        <source>Full screen off</source>
+        <translation>已退出全屏</translation>
+    </message>
+    <message>
+        <source>Full screen on</source>
+        <translation>已全屏</translation>
+    </message>
+    <message>
+        <source>Gray sweep</source>
+        <translation>灰度扫描</translation>
+    </message>
+    <message>
+        <source>Information text off</source>
+        <translation>信息文字已隐藏</translation>
+    </message>
+    <message>
+        <source>Information text on</source>
+        <translation>信息文字已显示</translation>
+    </message>
+    <message>
+        <source>No pictures are shared: start walltest with --pictures FOLDER.</source>
+        <translation>没有共享图片：请用 --pictures 文件夹 启动 walltest。</translation>
+    </message>
+    <message>
+        <source>Only the first %1 pictures are listed.</source>
+        <translation>只列出了前 %1 张图片。</translation>
+    </message>
+    <message>
+        <source>Press Q on the test-pattern window: it shows a QR code that opens this page signed in.</source>
+        <translation>在测试画面窗口上按 Q：它会显示一个二维码，扫描后直接登录打开本页。</translation>
+    </message>
+    <message>
+        <source>Scan lines stepped</source>
+        <translation>扫描线已步进</translation>
+    </message>
+    <message>
+        <source>Scan lines</source>
+        <translation>扫描线</translation>
+    </message>
+    <message>
+        <source>Scan step moves scan lines: show a scan-line pattern first.</source>
+        <translation>扫描步进只移动扫描线：请先显示扫描线画面。</translation>
+    </message>
+    <message>
+        <source>Sent:</source>
+        <translation>已发送：</translation>
+    </message>
+    <message>
+        <source>Sign in</source>
+        <translation>登录</translation>
+    </message>
+    <message>
+        <source>Speeds</source>
+        <translation>速度</translation>
+    </message>
+    <message>
+        <source>The token is missing or wrong. Type the token walltest printed, or press Q on the test-pattern window and scan the code.</source>
+        <translation>令牌缺失或错误。请输入 walltest 打印的令牌，或在测试画面窗口上按 Q 并扫描二维码。</translation>
+    </message>
+    <message>
+        <source>There is no such picture in the pictures folder:</source>
+        <translation>图片文件夹中没有这张图片：</translation>
+    </message>
+    <message>
+        <source>This file is not a picture walltest can read:</source>
+        <translation>这个文件不是 walltest 能读取的图片：</translation>
+    </message>
+    <message>
+        <source>This picture is outside the pictures folder:</source>
+        <translation>这张图片不在图片文件夹中：</translation>
+    </message>
+    <message>
+        <source>Token</source>
+        <translation>令牌</translation>
+    </message>
+    <message>
+        <source>Window hidden</source>
+        <translation>窗口已隐藏</translation>
+    </message>
+    <message>
+        <source>Window placed</source>
+        <translation>窗口已放置</translation>
+    </message>
+    <message>
+        <source>Window shown</source>
+        <translation>窗口已显示</translation>
+    </message>
+    <message>
+        <source>walltest cannot use this value.</source>
+        <translation>walltest 无法使用这个值。</translation>
+    </message>
+    <message>
+        <source>walltest does not answer. Is the program still running, and the phone on its network?</source>
+        <translation>walltest 没有响应。程序是否仍在运行，手机是否在同一网络中？</translation>
+    </message>
+    <message>
+        <source>walltest is closing.</source>
+        <translation>walltest 正在关闭。</translation>
+    </message>
+    <message>
+        <source>walltest refused this:</source>
+        <translation>walltest 拒绝了：</translation>
     </message>
 </context>
 <context>
