@@ -80,10 +80,6 @@
         <translation>List every pattern family with its keys and ranges, then exit.</translation>
     </message>
     <message>
-        <source>Write the pattern as a PNG file, without any display, then exit.</source>
-        <translation>Write the pattern as a PNG file, without any display, then exit.</translation>
-    </message>
-    <message>
         <source>Size of the exported picture (default 1920x1080, up to 16384 on a side).</source>
         <translation>Size of the exported picture (default 1920x1080, up to 16384 on a side).</translation>
     </message>
@@ -127,12 +123,44 @@
         <source>Try &apos;walltest --help&apos; for more information.</source>
         <translation>Try &apos;walltest --help&apos; for more information.</translation>
     </message>
+    <message>
+        <source>--export - writes one picture to standard output; --frames needs a file name</source>
+        <translation>--export - writes one picture to standard output; --frames needs a file name</translation>
+    </message>
+    <message>
+        <source>Write the pattern as a PNG file (- for standard output), without any display, then exit.</source>
+        <translation>Write the pattern as a PNG file (- for standard output), without any display, then exit.</translation>
+    </message>
 </context>
 <context>
     <name>Export</name>
     <message>
         <source>cannot write %1: %2</source>
         <translation>cannot write %1: %2</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a regular file</source>
+        <translation>it is a folder, not a regular file</translation>
+    </message>
+    <message>
+        <source>it is a named pipe, not a regular file (use --export - to write to standard output)</source>
+        <translation>it is a named pipe, not a regular file (use --export - to write to standard output)</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a regular file</source>
+        <translation>it is a socket, not a regular file</translation>
+    </message>
+    <message>
+        <source>it is a device, not a regular file</source>
+        <translation>it is a device, not a regular file</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>it is not a regular file</translation>
+    </message>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>cannot write to standard output: %1</translation>
     </message>
 </context>
 <context>

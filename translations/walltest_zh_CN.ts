@@ -80,10 +80,6 @@
         <translation>列出所有画面类别及其参数和范围，然后退出。</translation>
     </message>
     <message>
-        <source>Write the pattern as a PNG file, without any display, then exit.</source>
-        <translation>不用显示器，把画面写成 PNG 文件，然后退出。</translation>
-    </message>
-    <message>
         <source>Size of the exported picture (default 1920x1080, up to 16384 on a side).</source>
         <translation>导出图片的大小（默认 1920x1080，每边最多 16384）。</translation>
     </message>
@@ -127,12 +123,44 @@
         <source>Try &apos;walltest --help&apos; for more information.</source>
         <translation>更多信息请运行“walltest --help”。</translation>
     </message>
+    <message>
+        <source>--export - writes one picture to standard output; --frames needs a file name</source>
+        <translation>--export - 只向标准输出写一张图片；--frames 需要文件名</translation>
+    </message>
+    <message>
+        <source>Write the pattern as a PNG file (- for standard output), without any display, then exit.</source>
+        <translation>不显示任何窗口，把画面写成 PNG 文件（- 表示标准输出），然后退出。</translation>
+    </message>
 </context>
 <context>
     <name>Export</name>
     <message>
         <source>cannot write %1: %2</source>
         <translation>无法写入 %1：%2</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a regular file</source>
+        <translation>它是文件夹，不是普通文件</translation>
+    </message>
+    <message>
+        <source>it is a named pipe, not a regular file (use --export - to write to standard output)</source>
+        <translation>它是命名管道，不是普通文件（用 --export - 写到标准输出）</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a regular file</source>
+        <translation>它是套接字，不是普通文件</translation>
+    </message>
+    <message>
+        <source>it is a device, not a regular file</source>
+        <translation>它是设备，不是普通文件</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>它不是普通文件</translation>
+    </message>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>无法写入标准输出：%1</translation>
     </message>
 </context>
 <context>

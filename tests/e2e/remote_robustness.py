@@ -1,8 +1,9 @@
 """A bounded mix of about 10,000 requests against the remote control of the
 real program: valid ones, malformed JSON, wrong tokens, oversized bodies,
-clients that leave mid-request and raw garbage. Fails when a request gets
-the wrong answer, a valid one waits too long, or the program's memory grows
-by 2 MB or more between the warm-up and the end.
+clients that leave mid-request and raw garbage; then 30 clients that send
+their headers a line a second. Fails when a request gets the wrong answer,
+a valid one waits too long (over 1 s beside the slow clients), or the
+program's memory grows by 2 MB or more between the warm-up and the end.
 
 Usage: remote_robustness.py PORT TOKEN PID"""
 import http.client
@@ -100,6 +101,50 @@ class Worker:
             self.one()
 
 
+SLOW_CLIENTS = 30
+
+
+def slow_client(stop):
+    """Sends a request's header lines one a second, as long as it is let."""
+    try:
+        with socket.create_connection(("127.0.0.1", port), timeout=5) as sock:
+            sock.sendall(b"GET /api/state HTTP/1.1\r\n")
+            line = 0
+            while not stop.is_set():
+                sock.sendall(f"X-Slow-{line}: {'x' * 20}\r\n".encode())
+                line += 1
+                stop.wait(1)
+    except OSError:
+        pass   # the server may close a slow client: that is its right
+
+
+def slowest_beside_slow_clients():
+    """The slowest of a phone's state requests while 30 clients dribble their headers."""
+    stop = threading.Event()
+    clients = [threading.Thread(target=slow_client, args=(stop,)) for _ in range(SLOW_CLIENTS)]
+    for client in clients:
+        client.start()
+    time.sleep(2)
+    slowest = 0.0
+    for _ in range(10):
+        started = time.monotonic()
+        try:
+            connection = http.client.HTTPConnection("127.0.0.1", port, timeout=15)
+            connection.request("GET", "/api/state", headers={"Authorization": "Bearer " + token})
+            answer = connection.getresponse()
+            answer.read()
+            connection.close()
+            ok = answer.status == 200
+        except (OSError, http.client.HTTPException):
+            ok = False
+        slowest = max(slowest, time.monotonic() - started if ok else float("inf"))
+        time.sleep(0.5)
+    stop.set()
+    for client in clients:
+        client.join()
+    return slowest
+
+
 def run_all(workers, count):
     threads = [threading.Thread(target=w.run, args=(count // WORKERS,)) for w in workers]
     for thread in threads:
@@ -122,14 +167,19 @@ after = rss_kib()
 seconds = time.monotonic() - started
 problems = [p for w in workers for p in w.problems]
 slowest = max(w.slowest for w in workers)
-print(f"{TOTAL} requests planned in {seconds:.1f} s; memory {before} KiB -> {after} KiB; slowest valid answer {slowest:.3f} s")
+late = time.monotonic() > DEADLINE
+beside_slow = slowest_beside_slow_clients()
+print(f"{TOTAL} requests planned in {seconds:.1f} s; memory {before} KiB -> {after} KiB; slowest valid answer {slowest:.3f} s; "
+      f"beside {SLOW_CLIENTS} slow clients {beside_slow:.3f} s")
 for problem in problems[:10]:
     print("problem:", problem)
-if time.monotonic() > DEADLINE:
+if late:
     sys.exit("FAIL: the mix did not finish within the minute")
 if problems:
     sys.exit(f"FAIL: {len(problems)} requests got a wrong answer")
 if slowest > SLOWEST_ALLOWED:
     sys.exit(f"FAIL: a request waited {slowest:.1f} s")
+if beside_slow > 1.0:
+    sys.exit(f"FAIL: beside {SLOW_CLIENTS} slow clients the state took {beside_slow:.1f} s")
 if after - before >= 2048:
     sys.exit(f"FAIL: memory grew by {after - before} KiB")
