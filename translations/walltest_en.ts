@@ -167,7 +167,7 @@
     <name>MainWindow</name>
     <message>
         <source>MainWindow</source>
-        <translation>MainWindow</translation>
+        <translation>walltest</translation>
     </message>
     <message>
         <source>灰度</source>
@@ -367,19 +367,19 @@
     </message>
     <message>
         <source>左斜线</source>
-        <translation>Left</translation>
+        <translation>Diag /</translation>
     </message>
     <message>
         <source>右斜线</source>
-        <translation>Right</translation>
+        <translation>Diag \</translation>
     </message>
     <message>
         <source>叠加</source>
-        <translation>Mix</translation>
+        <translation>Multi</translation>
     </message>
     <message>
         <source>背景色</source>
-        <translation>Back</translation>
+        <translation>Bg col</translation>
     </message>
     <message>
         <source>扫描线色</source>
@@ -387,7 +387,7 @@
     </message>
     <message>
         <source>线宽</source>
-        <translation>Line</translation>
+        <translation>Wid.</translation>
     </message>
     <message>
         <source>间距</source>
@@ -415,7 +415,8 @@
     </message>
     <message>
         <source>运动方块</source>
-        <translation>Moving square</translation>
+        <translation>Moving
+square</translation>
     </message>
     <message>
         <source>方块大小</source>
@@ -521,7 +522,7 @@ circles</translation>
     </message>
     <message>
         <source>关闭</source>
-        <translation>Close</translation>
+        <translation>Hide</translation>
     </message>
     <message>
         <source>       X</source>
@@ -549,19 +550,19 @@ circles</translation>
     </message>
     <message>
         <source>ms/pixel</source>
-        <translation>ms/pixel</translation>
+        <translation>ms/px</translation>
     </message>
     <message>
         <source>Image Files(*.png *.jpg *.bmp)</source>
-        <translation>Image Files(*.png *.jpg *.bmp)</translation>
+        <translation>Image files (*.png *.jpg *.jpeg *.bmp)</translation>
     </message>
     <message>
         <source>Other Image Files(%1)</source>
-        <translation>Other Image Files(%1)</translation>
+        <translation>Other image files (%1)</translation>
     </message>
     <message>
         <source>OpenImage</source>
-        <translation>OpenImage</translation>
+        <translation>Open a picture</translation>
     </message>
     <message>
         <source>Decoding %1 …</source>
@@ -614,6 +615,15 @@ circles</translation>
     <message>
         <source>the JPEG file is incomplete; it ends before the end of the picture.</source>
         <translation>the JPEG file is incomplete; it ends before the end of the picture.</translation>
+    </message>
+    <message>
+        <source>灰度自动变化的速度</source>
+        <translation>Speed of the automatic gray sweep</translation>
+    </message>
+    <message>
+        <source>宽</source>
+        <comment>cell height</comment>
+        <translation>H</translation>
     </message>
 </context>
 <context>

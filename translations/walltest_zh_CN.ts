@@ -167,7 +167,7 @@
     <name>MainWindow</name>
     <message>
         <source>MainWindow</source>
-        <translation>MainWindow</translation>
+        <translation>walltest</translation>
     </message>
     <message>
         <source>灰度</source>
@@ -547,7 +547,7 @@
     </message>
     <message>
         <source>ms/pixel</source>
-        <translation>ms/pixel</translation>
+        <translation>ms/px</translation>
     </message>
     <message>
         <source>Image Files(*.png *.jpg *.bmp)</source>
@@ -612,6 +612,15 @@
     <message>
         <source>the JPEG file is incomplete; it ends before the end of the picture.</source>
         <translation>JPEG 文件不完整；在图片结束之前就结束了。</translation>
+    </message>
+    <message>
+        <source>灰度自动变化的速度</source>
+        <translation>灰度自动变化的速度</translation>
+    </message>
+    <message>
+        <source>宽</source>
+        <comment>cell height</comment>
+        <translation>宽</translation>
     </message>
 </context>
 <context>
