@@ -888,10 +888,6 @@ circles</translation>
         <translation>No pictures are shared: start walltest with --pictures FOLDER.</translation>
     </message>
     <message>
-        <source>Only the first %1 pictures are listed.</source>
-        <translation>Only the first %1 pictures are listed.</translation>
-    </message>
-    <message>
         <source>Press Q on the test-pattern window: it shows a QR code that opens this page signed in.</source>
         <translation>Press Q on the test-pattern window: it shows a QR code that opens this page signed in.</translation>
     </message>
@@ -966,6 +962,10 @@ circles</translation>
     <message>
         <source>walltest refused this:</source>
         <translation>walltest refused this:</translation>
+    </message>
+    <message>
+        <source>Not every picture is listed: the list stops at 1000 pictures and 4 folders deep.</source>
+        <translation>Not every picture is listed: the list stops at 1000 pictures and 4 folders deep.</translation>
     </message>
 </context>
 <context>

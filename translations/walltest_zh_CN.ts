@@ -885,10 +885,6 @@
         <translation>没有共享图片：请用 --pictures 文件夹 启动 walltest。</translation>
     </message>
     <message>
-        <source>Only the first %1 pictures are listed.</source>
-        <translation>只列出了前 %1 张图片。</translation>
-    </message>
-    <message>
         <source>Press Q on the test-pattern window: it shows a QR code that opens this page signed in.</source>
         <translation>在测试画面窗口上按 Q：它会显示一个二维码，扫描后直接登录打开本页。</translation>
     </message>
@@ -963,6 +959,10 @@
     <message>
         <source>walltest refused this:</source>
         <translation>walltest 拒绝了：</translation>
+    </message>
+    <message>
+        <source>Not every picture is listed: the list stops at 1000 pictures and 4 folders deep.</source>
+        <translation>没有列出全部图片：列表最多 1000 张图片、4 层文件夹。</translation>
     </message>
 </context>
 <context>

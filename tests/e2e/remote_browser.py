@@ -30,7 +30,7 @@ def pixel(x, y):
     return tuple(int(float(v)) for v in values[:3])
 
 
-def wait_for_pixels(expected, what):
+def wait_for_pixels(expected, what, driver=None):
     """expected: {(x, y): (r, g, b), or the colour prefixed by "not"}; the window maps and repaints in its own time."""
     got = {}
     for _ in range(100):
@@ -38,7 +38,8 @@ def wait_for_pixels(expected, what):
         if all(got[p] == c if c[0] != "not" else got[p] != c[1] for p, c in expected.items()):
             return
         time.sleep(0.1)
-    sys.exit(f"FAIL: {what}: expected {expected}, got {got}")
+    page = f"; the page says {driver.find_element(By.ID, 'status').text!r}, {current(driver)!r}" if driver else ""
+    sys.exit(f"FAIL: {what}: expected {expected}, got {got}{page}")
 
 
 def wait(driver, condition, what, seconds=10):
@@ -53,8 +54,14 @@ def current(driver):
     return driver.find_element(By.ID, "current").text
 
 
+def tap(driver, element):
+    """As a thumb does: on the control where it shows, clear of the bars at the top and bottom."""
+    driver.execute_script("arguments[0].scrollIntoView({block: 'center'})", element)
+    element.click()
+
+
 def press(driver, pattern, shown):
-    driver.find_element(By.CSS_SELECTOR, f'button[data-pattern="{pattern}"]').click()
+    tap(driver, driver.find_element(By.CSS_SELECTOR, f'button[data-pattern="{pattern}"]'))
     wait(driver, lambda d: current(d) == shown, f"{pattern} did not show {shown}; shows {current(driver)}")
 
 
@@ -68,7 +75,8 @@ def alert(driver):
     return driver.find_element(By.CSS_SELECTOR, '[role="alert"]')
 
 
-def type_slowly(field, text):
+def type_slowly(driver, field, text):
+    driver.execute_script("arguments[0].scrollIntoView({block: 'center'})", field)
     field.clear()
     for character in text:
         field.send_keys(character)
@@ -155,15 +163,18 @@ try:
     press(driver, "solid:color=red", "solid:color=#ff0000")
     started = time.monotonic()
     for key, value in (("x", "200"), ("y", "100"), ("width", "640"), ("height", "360")):
-        type_slowly(driver.find_element(By.ID, key), value)
+        type_slowly(driver, driver.find_element(By.ID, key), value)
     typing = time.monotonic() - started
-    driver.find_element(By.ID, "place").click()
+    typed = [driver.find_element(By.ID, key).get_attribute("value") for key in ("x", "y", "width", "height")]
+    if typed != ["200", "100", "640", "360"]:
+        sys.exit(f"FAIL: the placement fields hold {typed} after {typing:.1f} s of typing")
+    tap(driver, driver.find_element(By.ID, "place"))
     wait_for_pixels({(205, 105): RED, (835, 455): RED, (845, 470): ("not", RED), (100, 250): ("not", RED)},
-                    f"the window at 640x360+200+100 after {typing:.1f} s of typing")
+                    f"the window at 640x360+200+100 after {typing:.1f} s of typing", driver)
 
     # A refusal far down the page shows in view, in words, and stays.
-    type_slowly(driver.find_element(By.ID, "width"), "5000")
-    driver.find_element(By.ID, "place").click()
+    type_slowly(driver, driver.find_element(By.ID, "width"), "5000")
+    tap(driver, driver.find_element(By.ID, "place"))
     wait(driver, lambda d: alert(d).is_displayed(), "the refused width shows no alert")
     time.sleep(2.5)
     if not (alert(driver).is_displayed() and in_view(driver, alert(driver))):
@@ -173,7 +184,7 @@ try:
     if driver.find_element(By.ID, "width").get_attribute("value") != "5000":
         sys.exit("FAIL: a refresh overwrote the refused width")
     driver.save_screenshot(f"{artifacts}/remote_browser_refusal.png")
-    driver.find_element(By.ID, "dismiss").click()
+    tap(driver, driver.find_element(By.ID, "dismiss"))
     wait(driver, lambda d: not alert(d).is_displayed(), "the refusal cannot be dismissed")
 
     check_layout(driver, 390, "390x844")
