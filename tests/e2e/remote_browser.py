@@ -4,7 +4,8 @@ the X display.
 
 Usage: remote_browser.py ADDRESS ARTIFACT_DIR
 The window stands at 700x300+50+50 and the pictures folder holds
-sub/plasma.png and a text file named fake.png (see remote_browser.sh)."""
+sub/plasma.png, a/b/c/d/e/too-deep.png and a text file named fake.png (see
+remote_browser.sh)."""
 import subprocess
 import sys
 import tempfile
@@ -158,6 +159,8 @@ try:
     wait(driver, lambda d: "sub/plasma.png" in d.find_element(By.ID, "pictures").text, "sub/plasma.png is not listed")
     if "fake.png" in driver.find_element(By.ID, "pictures").text:
         sys.exit("FAIL: a text file named .png is offered as a picture")
+    if "too-deep" in driver.find_element(By.ID, "pictures").text or not driver.find_element(By.ID, "pictures-note").text:
+        sys.exit("FAIL: a picture five folders deep is listed, or the cut list does not say so")
 
     # Four numbers typed slowly, across refreshes, land as typed.
     press(driver, "solid:color=red", "solid:color=#ff0000")

@@ -16,8 +16,9 @@ export NO_PROXY=127.0.0.1,localhost
 
 start_xvfb
 pictures=$E2E_TMP/pictures
-mkdir -p "$pictures/sub"
+mkdir -p "$pictures/sub" "$pictures/a/b/c/d/e"
 convert -size 16x16 xc:blue "$pictures/sub/plasma.png"
+cp "$pictures/sub/plasma.png" "$pictures/a/b/c/d/e/too-deep.png"
 echo "not a picture" >"$pictures/fake.png"
 start_walltest "$binary" "$artifacts/remote_browser.log" --remote 127.0.0.1:0 --geometry 700x300+50+50 \
     --pictures "$pictures"
