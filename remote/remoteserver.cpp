@@ -1,6 +1,6 @@
 #include "remoteserver.h"
 
-#include <httplib.h>
+#include "guardedhttpserver.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -12,11 +12,10 @@
 
 namespace {
 
-// A connection holds its thread from its first byte to its last, and the
-// library gives no hook before a request's headers are in: a client that
-// sends them a line a second holds a thread as long as it likes. Enough
-// threads that dozens of such clients still leave the phone an answer.
-const size_t serverThreads = 64;
+// A connection holds its thread from its first byte to its last. The
+// server caps what one address and one request may hold; enough threads
+// beside that that the phone has one while a few others trickle.
+const size_t serverThreads = 32;
 
 RemoteRequest requestOf(const httplib::Request &in)
 {
@@ -54,7 +53,7 @@ bool hasNoBody(const httplib::Request &in)
 RemoteServer::RemoteServer(MainWindow &panel, const RemoteSettings &settings, QObject *parent)
     : QObject(parent)
     , requests(new RemoteApi(panel, settings, this))
-    , server(std::make_unique<httplib::Server>())
+    , server(std::make_unique<GuardedHttpServer>())
 {
     server->new_task_queue = [] { return new httplib::ThreadPool(serverThreads); };
     server->set_payload_max_length(RemoteApi::MaxBody);
