@@ -52,8 +52,8 @@ std::string peerAddress(socket_t sock, int *port = nullptr)
 class GuardedStream : public httplib::Stream
 {
 public:
-    GuardedStream(socket_t sock, std::chrono::milliseconds readTimeout, std::chrono::milliseconds writeTimeout)
-        : sock(sock), readTimeout(readTimeout), writeTimeout(writeTimeout) {}
+    GuardedStream(socket_t connection, std::chrono::milliseconds readWait, std::chrono::milliseconds writeWait)
+        : sock(connection), readTimeout(readWait), writeTimeout(writeWait) {}
 
     void startRequest() { deadline = Clock::now() + std::chrono::seconds(GuardedHttpServer::RequestSeconds); }
     bool hasBuffered() const { return begin < end; }
