@@ -967,6 +967,10 @@ circles</translation>
         <source>Not every picture is listed: the list stops at 1000 pictures and 4 folders deep.</source>
         <translation>Not every picture is listed: the list stops at 1000 pictures and 4 folders deep.</translation>
     </message>
+    <message>
+        <source>This device holds too many connections to walltest; try again in a moment.</source>
+        <translation>This device holds too many connections to walltest; try again in a moment.</translation>
+    </message>
 </context>
 <context>
     <name>RemoteServer</name>

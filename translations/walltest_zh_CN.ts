@@ -964,6 +964,10 @@
         <source>Not every picture is listed: the list stops at 1000 pictures and 4 folders deep.</source>
         <translation>没有列出全部图片：列表最多 1000 张图片、4 层文件夹。</translation>
     </message>
+    <message>
+        <source>This device holds too many connections to walltest; try again in a moment.</source>
+        <translation>这台设备与 walltest 的连接太多；请稍后再试。</translation>
+    </message>
 </context>
 <context>
     <name>RemoteServer</name>
