@@ -119,6 +119,14 @@ private slots:
         QCOMPARE(WallProfile::rememberedLanguage(line.profile), QStringLiteral("zh"));
     }
 
+    // What the taskbar and Alt-Tab show: the program's name once translated.
+    void panelTitle()
+    {
+        QCOMPARE(panels["en"]->windowTitle(), QStringLiteral("walltest"));
+        QCOMPARE(panels["zh"]->windowTitle(), QStringLiteral("walltest"));
+        QCOMPARE(panels["C"]->windowTitle(), QStringLiteral("MainWindow"));
+    }
+
     // Every text of the panel in both languages, and the form's own, which
     // the C locale shows as written.
     void textFits_data()
