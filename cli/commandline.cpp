@@ -66,6 +66,10 @@ bool readExportOptions(const QCommandLineParser &parser, CommandLine *line, QStr
         *error = QCoreApplication::translate("CommandLine", "--export needs --pattern NAME");
         return false;
     }
+    if (line->frames > 0 && line->exportFile == QLatin1String("-")) {
+        *error = QCoreApplication::translate("CommandLine", "--export - writes one picture to standard output; --frames needs a file name");
+        return false;
+    }
     return true;
 }
 
@@ -214,7 +218,7 @@ bool parseCommandLine(const QStringList &arguments, CommandLine *out, QString *e
         profileOption(),
         resetOption(),
         languageOption(),
-        { QStringLiteral("export"), QCoreApplication::translate("CommandLine", "Write the pattern as a PNG file, without any display, then exit."), QStringLiteral("FILE") },
+        { QStringLiteral("export"), QCoreApplication::translate("CommandLine", "Write the pattern as a PNG file (- for standard output), without any display, then exit."), QStringLiteral("FILE") },
         { QStringLiteral("size"), QCoreApplication::translate("CommandLine", "Size of the exported picture (default 1920x1080, up to 16384 on a side)."), QStringLiteral("WxH") },
         { QStringLiteral("frames"), QCoreApplication::translate("CommandLine", "Export N frames of a moving pattern as FILE-0001.png, FILE-0002.png, ..."), QStringLiteral("N") },
         { QStringLiteral("fps"), QCoreApplication::translate("CommandLine", "Frames per second of the exported frames (default 60)."), QStringLiteral("F") },

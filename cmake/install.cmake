@@ -20,15 +20,17 @@ foreach(size ${WALLTEST_ICON_SIZES})
 endforeach()
 
 # The manual page is the English --help, so it never depends on the locale
-# or a remembered language of whoever builds.
+# or a remembered language of whoever builds, with the sections --help
+# leaves out (exit status, files, environment, examples) from an include file.
 find_program(HELP2MAN help2man REQUIRED)
 set(WALLTEST_MAN ${CMAKE_BINARY_DIR}/walltest.1)
 add_custom_command(OUTPUT ${WALLTEST_MAN}.gz
     COMMAND ${HELP2MAN} --no-info --section=1 "--name=test patterns for LED display walls"
             "--help-option=--lang en --help" "--version-option=--lang en --version"
+            --include=${CMAKE_SOURCE_DIR}/packaging/walltest.h2m
             --output=${WALLTEST_MAN} $<TARGET_FILE:walltest>
     COMMAND gzip -9nf ${WALLTEST_MAN}
-    DEPENDS walltest
+    DEPENDS walltest ${CMAKE_SOURCE_DIR}/packaging/walltest.h2m
     COMMENT "Writing the manual page from walltest --help"
     VERBATIM)
 

@@ -1,5 +1,6 @@
 #include "patternexport.h"
 
+#include "exporttarget.h"
 #include "patternmodel.h"
 #include "patternname.h"
 #include "patternrenderer.h"
@@ -50,6 +51,16 @@ QString frameFileName(const QString &file, int frame, int frames)
 
 bool writePng(const QImage &image, const QString &file, QString *error)
 {
+    QString why;
+    if (isStandardOutput(file)) {
+        if (!writePngToStandardOutput(image, &why))
+            *error = QCoreApplication::translate("Export", "cannot write to standard output: %1").arg(why);
+        return why.isEmpty();
+    }
+    if (!exportTargetUsable(file, &why)) {
+        *error = cannotWrite(file, why);
+        return false;
+    }
     QSaveFile out(file);
     if (!out.open(QIODevice::WriteOnly)) {
         *error = cannotWrite(file, out.errorString());

@@ -11,7 +11,7 @@ class QImage;
 // information text.
 struct ExportRequest
 {
-    QString file;                   // FILE.png; frames go to FILE-0001.png, ...
+    QString file;                   // FILE.png, or "-" for standard output; frames go to FILE-0001.png, ...
     QString pattern;                // a pattern name, already checked
     QSize size = QSize(1920, 1080);
     int frames = 0;                 // 0: one still picture at FILE
@@ -26,7 +26,9 @@ bool exportPattern(const ExportRequest &request, QString *error);
 // FILE with the frame number before its extension: wall.png, 7 -> wall-0007.png.
 QString frameFileName(const QString &file, int frame, int frames);
 
-// The image as a PNG file, written in full under a temporary name first.
+// The image as a PNG file, written in full under a temporary name first;
+// "-" writes it to standard output. An existing target that is not a
+// regular file is refused.
 bool writePng(const QImage &image, const QString &file, QString *error);
 
 #endif // PATTERNEXPORT_H

@@ -237,21 +237,71 @@ RemoteReply RemoteApi::getPatterns(const QByteArray &)
     return reply(200, QJsonObject{ { QStringLiteral("families"), families } });
 }
 
+namespace {
+
+// A bounded walk: a shared folder may hold a photographer's whole archive,
+// and a link may lead back into itself.
+struct PictureWalk
+{
+    static constexpr int MaxDepth = 4;
+    static constexpr int MaxPictures = 1000;
+    static constexpr int MaxFilesRead = 10 * MaxPictures;
+
+    QString root;               // canonical
+    QJsonArray names;           // relative to the root
+    int filesRead = 0;
+    bool truncated = false;     // some pictures are not listed
+    bool full = false;          // no more are looked for
+
+    void walk(const QString &folder, int depth);
+};
+
+// Pictures are told by their header, as a remote request's picture is
+// checked, so a renamed text file is left out and a picture without an
+// extension is listed.
+void PictureWalk::walk(const QString &folder, int depth)
+{
+    const QFileInfoList entries = QDir(folder).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Readable,
+                                                             QDir::Name | QDir::DirsLast);
+    for (const QFileInfo &entry : entries) {
+        if (full)
+            return;
+        const QString real = entry.canonicalFilePath();
+        if (!isInside(root, real))
+            continue;
+        if (entry.isDir()) {
+            if (depth == MaxDepth)
+                truncated = true;
+            else
+                walk(real, depth + 1);
+            continue;
+        }
+        if (names.size() == MaxPictures || filesRead == MaxFilesRead) {
+            truncated = full = true;
+            return;
+        }
+        ++filesRead;
+        QImageReader reader(real);
+        reader.setDecideFormatFromContent(true);
+        if (reader.canRead())
+            names.append(QDir(root).relativeFilePath(entry.absoluteFilePath()));
+    }
+}
+
+} // namespace
+
 RemoteReply RemoteApi::getPictures(const QByteArray &)
 {
-    QJsonArray names;
+    PictureWalk pictures;
     if (!settings.picturesFolder.isEmpty()) {
-        const QString folder = QFileInfo(settings.picturesFolder).canonicalFilePath();
-        QStringList filters;
-        for (const QByteArray &format : QImageReader::supportedImageFormats())
-            filters << QStringLiteral("*.") + QString::fromLatin1(format);
-        const QFileInfoList files = QDir(folder).entryInfoList(filters, QDir::Files | QDir::Readable, QDir::Name);
-        for (const QFileInfo &file : files) {
-            if (isInside(folder, file.canonicalFilePath()))
-                names.append(file.fileName());
-        }
+        pictures.root = QFileInfo(settings.picturesFolder).canonicalFilePath();
+        if (!pictures.root.isEmpty())
+            pictures.walk(pictures.root, 0);
     }
-    return reply(200, QJsonObject{ { QStringLiteral("pictures"), names } });
+    QJsonObject answer{ { QStringLiteral("pictures"), pictures.names } };
+    if (pictures.truncated)
+        answer.insert(QStringLiteral("truncated"), true);
+    return reply(200, answer);
 }
 
 RemoteReply RemoteApi::putPattern(const QByteArray &body)

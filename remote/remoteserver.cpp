@@ -1,6 +1,6 @@
 #include "remoteserver.h"
 
-#include <httplib.h>
+#include "guardedhttpserver.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -12,8 +12,10 @@
 
 namespace {
 
-// Enough threads that a few slow or stalled clients leave the phone an answer.
-const size_t serverThreads = 8;
+// A connection holds its thread from its first byte to its last. The
+// server caps what one address and one request may hold; enough threads
+// beside that that the phone has one while a few others trickle.
+const size_t serverThreads = 32;
 
 RemoteRequest requestOf(const httplib::Request &in)
 {
@@ -38,12 +40,20 @@ void explainRefusal(httplib::Response &out)
     out.set_content(QJsonDocument(error).toJson(QJsonDocument::Compact).toStdString(), "application/json");
 }
 
+// The library reads a body up to the end of the connection when a request
+// names no length, so a script's plain `curl -X POST` would wait for its own
+// timeout. Such a request has no body.
+bool hasNoBody(const httplib::Request &in)
+{
+    return !in.has_header("Content-Length") && !in.has_header("Transfer-Encoding");
+}
+
 } // namespace
 
 RemoteServer::RemoteServer(MainWindow &panel, const RemoteSettings &settings, QObject *parent)
     : QObject(parent)
     , requests(new RemoteApi(panel, settings, this))
-    , server(std::make_unique<httplib::Server>())
+    , server(std::make_unique<GuardedHttpServer>())
 {
     server->new_task_queue = [] { return new httplib::ThreadPool(serverThreads); };
     server->set_payload_max_length(RemoteApi::MaxBody);
@@ -75,6 +85,12 @@ RemoteServer::RemoteServer(MainWindow &panel, const RemoteSettings &settings, QO
     server->Patch(everything, answer);
     server->Delete(everything, answer);
     server->Options(everything, answer);
+    server->set_pre_routing_handler([answer](const httplib::Request &in, httplib::Response &out) {
+        if (in.method == "GET" || in.method == "HEAD" || !hasNoBody(in))
+            return httplib::Server::HandlerResponse::Unhandled;
+        answer(in, out);
+        return httplib::Server::HandlerResponse::Handled;
+    });
     server->set_error_handler([](const httplib::Request &, httplib::Response &out) { explainRefusal(out); });
 }
 

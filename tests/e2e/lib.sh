@@ -68,7 +68,26 @@ start_walltest() {
     LC_ALL=C.UTF-8 XDG_CONFIG_HOME=${E2E_CONFIG:-$E2E_TMP/config} "$binary" "$@" >"$log" 2>&1 &
     WALLTEST_PID=$!
     E2E_PIDS+=($WALLTEST_PID)
-    PANEL_ID=$(wait_for_window MainWindow) || fail "the control panel did not appear"
+    PANEL_ID=$(wait_for_panel) || fail "the control panel did not appear"
+}
+
+# has_title ID: whether a window has a WM_NAME of its own. The panel has its
+# title, translated or not; the test-pattern window has none (the toolkit
+# gives it only the program's name, in _NET_WM_NAME).
+has_title() {
+    xprop -id "$1" WM_NAME 2>/dev/null | grep -q '= "..*"'
+}
+
+# wait_for_panel: prints the id of the program's visible window with a title.
+wait_for_panel() {
+    local id
+    for _ in $(seq 1 100); do
+        for id in $(xdotool search --onlyvisible --pid "$WALLTEST_PID" 2>/dev/null); do
+            has_title "$id" && { echo "$id"; return 0; }
+        done
+        sleep 0.1
+    done
+    return 1
 }
 
 # wait_for_window NAME: prints the id of the first visible window whose
@@ -148,7 +167,7 @@ wait_for_pattern_window_once() {
     local id
     for id in $(xdotool search --onlyvisible --pid "$WALLTEST_PID" 2>/dev/null); do
         [ "$id" = "${PANEL_ID:-}" ] && continue
-        [ "$(xdotool getwindowname "$id")" = "MainWindow" ] && continue
+        has_title "$id" && continue
         echo "$id"
         return 0
     done

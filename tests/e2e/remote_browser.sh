@@ -1,6 +1,7 @@
 # End to end: a phone-sized headless chromium opens the remote-control page
-# of the real program with its token, presses a colour's and a family's
-# button, and the test-pattern window's pixels show each pattern.
+# of the real program, signs in with the token, presses buttons, types a
+# placement slowly and makes a refusal; the test-pattern window's pixels
+# show each change. Screenshots of the page at phone sizes are artifacts.
 # Usage: bash remote_browser.sh <path-to-walltest> <artifact-dir>
 set -u
 . "$(dirname "$0")/lib.sh"
@@ -14,7 +15,13 @@ unset http_proxy https_proxy HTTP_PROXY HTTPS_PROXY all_proxy ALL_PROXY
 export NO_PROXY=127.0.0.1,localhost
 
 start_xvfb
-start_walltest "$binary" "$artifacts/remote_browser.log" --remote 127.0.0.1:0 --geometry 700x300+50+50
+pictures=$E2E_TMP/pictures
+mkdir -p "$pictures/sub" "$pictures/a/b/c/d/e"
+convert -size 16x16 xc:blue "$pictures/sub/plasma.png"
+cp "$pictures/sub/plasma.png" "$pictures/a/b/c/d/e/too-deep.png"
+echo "not a picture" >"$pictures/fake.png"
+start_walltest "$binary" "$artifacts/remote_browser.log" --remote 127.0.0.1:0 --geometry 700x300+50+50 \
+    --pictures "$pictures"
 address=$(remote_address "$artifacts/remote_browser.log") || fail "walltest printed no remote-control address"
 case "$address" in
     http://127.0.0.1:*/\?token=????????????????????????????????) ;;

@@ -1,13 +1,17 @@
 """A bounded mix of about 10,000 requests against the remote control of the
 real program: valid ones, malformed JSON, wrong tokens, oversized bodies,
-clients that leave mid-request and raw garbage. Fails when a request gets
-the wrong answer, a valid one waits too long, or the program's memory grows
-by 2 MB or more between the warm-up and the end.
+clients that leave mid-request and raw garbage; then 30 clients that send
+their headers a line a second from one address. Fails when a request gets
+the wrong answer, a valid one waits too long (over 1 s from another address
+beside the slow clients), a slow client holds its connection past the
+request deadline, or the program's memory grows by 2 MB or more between the
+warm-up and the end.
 
 Usage: remote_robustness.py PORT TOKEN PID"""
 import http.client
 import json
 import random
+import select
 import socket
 import sys
 import threading
@@ -100,6 +104,63 @@ class Worker:
             self.one()
 
 
+SLOW_CLIENTS = 30
+# Connections one address may hold at once; the rest are turned away.
+PER_ADDRESS = 16
+# A request has 10 s to arrive whole; the slow clients' lines keep coming.
+REQUEST_DEADLINE = 10
+
+
+def slow_client(lasted):
+    """Sends a request's header lines one a second until the server closes the connection."""
+    started = time.monotonic()
+    try:
+        with socket.create_connection(("127.0.0.1", port), timeout=5) as sock:
+            sock.sendall(b"GET /api/state HTTP/1.1\r\n")
+            for line in range(REQUEST_DEADLINE + 5):
+                if select.select([sock], [], [], 1)[0]:
+                    break   # an answer or the end of the connection
+                sock.sendall(f"X-Slow-{line}: {'x' * 20}\r\n".encode())
+            else:
+                lasted.append(float("inf"))
+                return
+    except OSError:
+        pass   # closed by the server while sending
+    lasted.append(time.monotonic() - started)
+
+
+def state_from_elsewhere():
+    """Seconds for a state request from another address, as a phone's; None when it fails."""
+    started = time.monotonic()
+    try:
+        connection = http.client.HTTPConnection("127.0.0.1", port, timeout=15, source_address=("127.0.0.2", 0))
+        connection.request("GET", "/api/state", headers={"Authorization": "Bearer " + token})
+        answer = connection.getresponse()
+        answer.read()
+        connection.close()
+        return time.monotonic() - started if answer.status == 200 else None
+    except (OSError, http.client.HTTPException):
+        return None
+
+
+def beside_slow_clients():
+    """The slowest of a phone's state requests while 30 clients trickle their headers
+    from one address, and how long each of them was let trickle."""
+    lasted = []
+    clients = [threading.Thread(target=slow_client, args=(lasted,)) for _ in range(SLOW_CLIENTS)]
+    for client in clients:
+        client.start()
+    time.sleep(2)
+    times = []
+    for _ in range(10):
+        times.append(state_from_elsewhere())
+        time.sleep(0.5)
+    for client in clients:
+        client.join()
+    slowest = float("inf") if None in times else max(times)
+    return slowest, sorted(lasted)
+
+
 def run_all(workers, count):
     threads = [threading.Thread(target=w.run, args=(count // WORKERS,)) for w in workers]
     for thread in threads:
@@ -122,14 +183,26 @@ after = rss_kib()
 seconds = time.monotonic() - started
 problems = [p for w in workers for p in w.problems]
 slowest = max(w.slowest for w in workers)
-print(f"{TOTAL} requests planned in {seconds:.1f} s; memory {before} KiB -> {after} KiB; slowest valid answer {slowest:.3f} s")
+late = time.monotonic() > DEADLINE
+beside_slow, trickles = beside_slow_clients()
+longest_trickle = trickles[-1]
+turned_away = sum(1 for seconds in trickles if seconds < 2)
+print(f"{TOTAL} requests planned in {seconds:.1f} s; memory {before} KiB -> {after} KiB; slowest valid answer {slowest:.3f} s; "
+      f"beside {SLOW_CLIENTS} slow clients {beside_slow:.3f} s; the longest trickle lasted {longest_trickle:.1f} s, "
+      f"{turned_away} were turned away at once")
 for problem in problems[:10]:
     print("problem:", problem)
-if time.monotonic() > DEADLINE:
+if late:
     sys.exit("FAIL: the mix did not finish within the minute")
 if problems:
     sys.exit(f"FAIL: {len(problems)} requests got a wrong answer")
 if slowest > SLOWEST_ALLOWED:
     sys.exit(f"FAIL: a request waited {slowest:.1f} s")
+if beside_slow > 1.0:
+    sys.exit(f"FAIL: beside {SLOW_CLIENTS} slow clients the state took {beside_slow:.1f} s")
+if turned_away < SLOW_CLIENTS - PER_ADDRESS:
+    sys.exit(f"FAIL: one address held {SLOW_CLIENTS - turned_away} connections at once")
+if longest_trickle > REQUEST_DEADLINE + 2:
+    sys.exit(f"FAIL: a client trickling its headers held its connection {longest_trickle:.1f} s")
 if after - before >= 2048:
     sys.exit(f"FAIL: memory grew by {after - before} KiB")

@@ -24,6 +24,13 @@ port=$(echo "$address" | sed -n 's|^http://127.0.0.1:\([0-9]*\)/.*|\1|p')
 [ "${PIPESTATUS[0]}" = 0 ] || fail "the remote control did not stand the mix"
 kill -0 "$WALLTEST_PID" || fail "walltest died"
 
+# Scripts send actions as they come: a POST without a body, a PUT without a type.
+curl --noproxy '*' -sf -m 2 -X PUT -H "Authorization: Bearer $token" -H 'Content-Type:' \
+    --data-binary '{"pattern": "scan:h"}' "http://127.0.0.1:$port/api/pattern" >/dev/null ||
+    fail "a PUT without a Content-Type was refused"
+curl --noproxy '*' -sf -m 2 -X POST -H "Authorization: Bearer $token" "http://127.0.0.1:$port/api/scan/step" >/dev/null ||
+    fail "a POST without a body got no answer within 2 s"
+
 # The clock still runs: its digits change between two looks.
 curl --noproxy '*' -sf -X PUT -H "Authorization: Bearer $token" -d '{"pattern": "clock"}' \
     "http://127.0.0.1:$port/api/pattern" >/dev/null || fail "the clock could not be shown"

@@ -46,4 +46,7 @@ for option in --lang --pattern --export --remote --profile; do
     grep -q -- "${option//-/\\\\-}" <<<"$page" || fail "the manual page lacks $option"
 done
 grep -q 'Test patterns for LED display walls' <<<"$page" || fail "the manual page is not the English help"
+for section in 'EXIT STATUS' FILES ENVIRONMENT EXAMPLES 'SEE ALSO'; do
+    grep -q "^\.SH \"\?$section\"\?\$" <<<"$page" || fail "the manual page lacks the section $section"
+done
 echo "PASS: $(wc -l <<<"$actual") files installed and valid"
