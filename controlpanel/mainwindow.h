@@ -112,6 +112,7 @@ private:
     void wireScanSpecial();
     void wirePlacement();
     void showWindowPlacement();
+    void showPlacementWarning(const QString &warning);
     void fitPlacementRanges();
     void initColorTableState();
     void initSolidGrayState();

@@ -98,6 +98,13 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     return QMainWindow::eventFilter(watched, event);
 }
 
+// Where the operator looks when placing the window; empty clears it.
+void MainWindow::showPlacementWarning(const QString &warning)
+{
+    for (QWidget *control : std::initializer_list<QWidget *>{ ui->spinBox_x, ui->spinBox_y, ui->spinBox_width, ui->spinBox_height })
+        control->setToolTip(warning);
+}
+
 void MainWindow::showWindowPlacement()
 {
     const QRect g = patternWindow->geometry();

@@ -5,7 +5,11 @@
 #include "dialog.h"
 #include "patternmodel.h"
 
+#include <QCoreApplication>
 #include <QEvent>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QtDebug>
 
 namespace {
 
@@ -68,10 +72,45 @@ bool WallControl::placeWindow(const QRect &placement, QString *error)
             return false;
         }
     }
-    window->setGeometry(placement);
+    const QRect placed = ontoDesktop(placement);
+    window->setGeometry(placed);
     panel->showWindowPlacement();
     emit changed();
     return true;
+}
+
+QString WallControl::placementText(const QRect &r)
+{
+    return QStringLiteral("%1x%2%3%4%5%6")
+        .arg(r.width()).arg(r.height())
+        .arg(r.x() < 0 ? "" : "+").arg(r.x())
+        .arg(r.y() < 0 ? "" : "+").arg(r.y());
+}
+
+// A placement on no screen (an output unplugged since, a typing slip) is
+// moved onto the primary screen whole rather than left where nobody sees
+// it; one partly off the desktop stays, and the log and the panel's
+// placement controls say which part shows.
+QRect WallControl::ontoDesktop(const QRect &placement)
+{
+    QRegion desktop;
+    for (const QScreen *screen : QGuiApplication::screens())
+        desktop += screen->geometry();
+    const QRegion shown = desktop & placement;
+    QRect placed = placement;
+    QString warning;
+    if (shown.isEmpty() && QGuiApplication::primaryScreen()) {
+        placed.moveTopLeft(QGuiApplication::primaryScreen()->geometry().topLeft());
+        warning = QCoreApplication::translate("WallControl", "walltest: the window at %1 lies off the desktop; moved to %2")
+                      .arg(placementText(placement), placementText(placed));
+    } else if (shown != QRegion(placement)) {
+        warning = QCoreApplication::translate("WallControl", "walltest: the window at %1 lies partly off the desktop; only %2 of it shows")
+                      .arg(placementText(placement), placementText(shown.boundingRect()));
+    }
+    if (!warning.isEmpty())
+        qWarning().noquote() << warning;
+    panel->showPlacementWarning(warning);
+    return placed;
 }
 
 QRect WallControl::windowPlacement() const

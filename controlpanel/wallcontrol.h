@@ -56,6 +56,8 @@ public:
     // side lies outside the range of its control.
     bool placeWindow(const QRect &placement, QString *error);
     PlacementRanges placementRanges() const;
+    // WxH+X+Y, as the command line and the profile write a placement.
+    static QString placementText(const QRect &placement);
     // Where the window sits when it does not cover a screen.
     QRect windowPlacement() const;
 
@@ -89,6 +91,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    QRect ontoDesktop(const QRect &placement);
     void watchPanelSettings();
     void setColorTable(const PanelSettings &settings);
 

@@ -8,6 +8,7 @@
 #include "wallcontrol.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
@@ -72,33 +73,6 @@ const QString picturePathKey = QStringLiteral("picture/path");
 const QString lastPatternKey = QStringLiteral("pattern/last");
 const QString languageKey = QStringLiteral("lang");
 
-QString geometryText(const QRect &r)
-{
-    return QStringLiteral("%1x%2%3%4%5%6")
-        .arg(r.width()).arg(r.height())
-        .arg(r.x() < 0 ? "" : "+").arg(r.x())
-        .arg(r.y() < 0 ? "" : "+").arg(r.y());
-}
-
-// A placement left on an output that has been unplugged since would open
-// the window where nobody sees it.
-QRect ontoDesktop(const QRect &placement)
-{
-    const QList<QScreen *> screens = QGuiApplication::screens();
-    for (const QScreen *screen : screens) {
-        if (screen->geometry().intersects(placement))
-            return placement;
-    }
-    const QScreen *primary = QGuiApplication::primaryScreen();
-    if (!primary)
-        return placement;
-    QRect moved = placement;
-    moved.moveTopLeft(primary->geometry().topLeft());
-    qWarning().noquote() << QCoreApplication::translate("WallProfile", "walltest: profile wall: %1 lies off the desktop; moved to %2")
-                                .arg(geometryText(placement), geometryText(moved));
-    return moved;
-}
-
 } // namespace
 
 QString WallProfile::pathOf(const QString &name)
@@ -131,7 +105,7 @@ WallProfile::WallProfile(MainWindow *panel, const CommandLine &line)
     language = line.language;
     if (line.reset) {
         save();
-    } else if (QFileInfo::exists(path())) {
+    } else if (QFileInfo::exists(path()) && !setAsideIfUnreadable()) {
         restore();
         showPatternOnFirstShow = line.pattern.isEmpty();
         const QString chosen = language;
@@ -157,6 +131,28 @@ bool WallProfile::savePending() const
 }
 
 // A value that cannot be used keeps what the panel holds.
+// A file that is no INI text at all (random bytes, a binary written over
+// it) would otherwise start the defaults without a word and be overwritten
+// by the next save: it is kept beside the profile as NAME.ini.bad.
+bool WallProfile::setAsideIfUnreadable()
+{
+    QFile file(path());
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = file.read(1 << 20);
+    file.close();
+    const bool text = !bytes.contains('\0') && QString::fromUtf8(bytes).toUtf8() == bytes;
+    if (bytes.isEmpty() || (text && !settings->allKeys().isEmpty()))
+        return false;
+    const QString aside = path() + QStringLiteral(".bad");
+    QFile::remove(aside);
+    const bool moved = QFile::rename(path(), aside);
+    qWarning().noquote() << (moved ? QCoreApplication::translate("WallProfile", "walltest: the profile %1 is unreadable; set aside as %2, starting from the defaults").arg(path(), aside)
+                                   : QCoreApplication::translate("WallProfile", "walltest: the profile %1 is unreadable; starting from the defaults").arg(path()));
+    settings->clear();
+    return true;
+}
+
 void WallProfile::restore()
 {
     if (settings->status() == QSettings::AccessError)
@@ -204,7 +200,7 @@ void WallProfile::restorePlacement()
     if (!usable)
         return;
     QString error;
-    if (!control->placeWindow(ontoDesktop(QRect(x, y, width, height)), &error))
+    if (!control->placeWindow(QRect(x, y, width, height), &error))
         ProfileReader::refuse(QStringLiteral("wall"), error);
 }
 

@@ -46,6 +46,7 @@ public slots:
 private:
     void noticeChange();
     void scheduleSave();
+    bool setAsideIfUnreadable();
     void restore();
     void restorePlacement();
     void readColorTable(PanelSettings *panel) const;

@@ -33,6 +33,9 @@ for i in 0 1 2 3 4 5 6; do
     got=$(pixel "$x" 60)
     [ "$got" = "${colours[$i]}" ] || fail "bar $i at $x,60 is ($got), expected (${colours[$i]})"
 done
+# Placed partly off the desktop, the window stays, and the log says what shows.
+grep -q "^walltest: the window at 700x300-20+40 lies partly off the desktop; only 680x300+0+40 of it shows$" \
+    "$artifacts/command_line.log" || fail "no warning of the part off the desktop: $(cat "$artifacts/command_line.log")"
 echo "PASS: --pattern and --geometry"
 
 # --export writes only regular files (links to them followed), so a device,
