@@ -971,6 +971,22 @@ circles</translation>
         <source>This device holds too many connections to walltest; try again in a moment.</source>
         <translation>This device holds too many connections to walltest; try again in a moment.</translation>
     </message>
+    <message>
+        <source>%1 redraws/s, longest gap %2 ms, screen %3 Hz</source>
+        <translation>%1 redraws/s, longest gap %2 ms, screen %3 Hz</translation>
+    </message>
+    <message>
+        <source>Redraw figures hidden</source>
+        <translation>Redraw figures hidden</translation>
+    </message>
+    <message>
+        <source>Redraw figures shown</source>
+        <translation>Redraw figures shown</translation>
+    </message>
+    <message>
+        <source>Redraws per second</source>
+        <translation>Redraws per second</translation>
+    </message>
 </context>
 <context>
     <name>RemoteServer</name>
@@ -985,6 +1001,17 @@ circles</translation>
     <message>
         <source>cannot open the remote control on %1:%2: %3</source>
         <translation>cannot open the remote control on %1:%2: %3</translation>
+    </message>
+</context>
+<context>
+    <name>WallControl</name>
+    <message>
+        <source>walltest: the window at %1 lies off the desktop; moved to %2</source>
+        <translation>walltest: the window at %1 lies off the desktop; moved to %2</translation>
+    </message>
+    <message>
+        <source>walltest: the window at %1 lies partly off the desktop; only %2 of it shows</source>
+        <translation>walltest: the window at %1 lies partly off the desktop; only %2 of it shows</translation>
     </message>
 </context>
 <context>
@@ -1010,10 +1037,6 @@ circles</translation>
         <translation>&quot;%1&quot; is not a colour</translation>
     </message>
     <message>
-        <source>walltest: profile wall: %1 lies off the desktop; moved to %2</source>
-        <translation>walltest: profile wall: %1 lies off the desktop; moved to %2</translation>
-    </message>
-    <message>
         <source>walltest: cannot read the profile %1; using the defaults</source>
         <translation>walltest: cannot read the profile %1; using the defaults</translation>
     </message>
@@ -1033,12 +1056,28 @@ circles</translation>
         <source>walltest: cannot write the profile %1; nothing set in this run will be remembered</source>
         <translation>walltest: cannot write the profile %1; nothing set in this run will be remembered</translation>
     </message>
+    <message>
+        <source>walltest: the profile %1 is unreadable; set aside as %2, starting from the defaults</source>
+        <translation>walltest: the profile %1 is unreadable; set aside as %2, starting from the defaults</translation>
+    </message>
+    <message>
+        <source>walltest: the profile %1 is unreadable; starting from the defaults</source>
+        <translation>walltest: the profile %1 is unreadable; starting from the defaults</translation>
+    </message>
 </context>
 <context>
     <name>dialog</name>
     <message>
         <source>HIDE</source>
         <translation>HIDE</translation>
+    </message>
+    <message>
+        <source>%1 redraws/s
+longest gap %2 ms
+screen %3 Hz</source>
+        <translation>%1 redraws/s
+longest gap %2 ms
+screen %3 Hz</translation>
     </message>
 </context>
 </TS>

@@ -968,6 +968,22 @@
         <source>This device holds too many connections to walltest; try again in a moment.</source>
         <translation>这台设备与 walltest 的连接太多；请稍后再试。</translation>
     </message>
+    <message>
+        <source>%1 redraws/s, longest gap %2 ms, screen %3 Hz</source>
+        <translation>每秒重绘 %1 次，最长间隔 %2 毫秒，屏幕 %3 Hz</translation>
+    </message>
+    <message>
+        <source>Redraw figures hidden</source>
+        <translation>已隐藏重绘数据</translation>
+    </message>
+    <message>
+        <source>Redraw figures shown</source>
+        <translation>已显示重绘数据</translation>
+    </message>
+    <message>
+        <source>Redraws per second</source>
+        <translation>每秒重绘次数</translation>
+    </message>
 </context>
 <context>
     <name>RemoteServer</name>
@@ -982,6 +998,17 @@
     <message>
         <source>cannot open the remote control on %1:%2: %3</source>
         <translation>无法在 %1:%2 上打开遥控：%3</translation>
+    </message>
+</context>
+<context>
+    <name>WallControl</name>
+    <message>
+        <source>walltest: the window at %1 lies off the desktop; moved to %2</source>
+        <translation>walltest：位于 %1 的窗口在桌面之外；已移到 %2</translation>
+    </message>
+    <message>
+        <source>walltest: the window at %1 lies partly off the desktop; only %2 of it shows</source>
+        <translation>walltest：位于 %1 的窗口部分在桌面之外；只显示其中的 %2</translation>
     </message>
 </context>
 <context>
@@ -1007,10 +1034,6 @@
         <translation>“%1”不是颜色</translation>
     </message>
     <message>
-        <source>walltest: profile wall: %1 lies off the desktop; moved to %2</source>
-        <translation>walltest：配置 wall：%1 在桌面之外；已移到 %2</translation>
-    </message>
-    <message>
         <source>walltest: cannot read the profile %1; using the defaults</source>
         <translation>walltest：无法读取配置 %1；使用默认值</translation>
     </message>
@@ -1030,12 +1053,28 @@
         <source>walltest: cannot write the profile %1; nothing set in this run will be remembered</source>
         <translation>walltest：无法写入配置 %1；本次运行的设置都不会被记住</translation>
     </message>
+    <message>
+        <source>walltest: the profile %1 is unreadable; set aside as %2, starting from the defaults</source>
+        <translation>walltest：配置 %1 无法读取；已另存为 %2，使用默认值</translation>
+    </message>
+    <message>
+        <source>walltest: the profile %1 is unreadable; starting from the defaults</source>
+        <translation>walltest：配置 %1 无法读取；使用默认值</translation>
+    </message>
 </context>
 <context>
     <name>dialog</name>
     <message>
         <source>HIDE</source>
         <translation>HIDE</translation>
+    </message>
+    <message>
+        <source>%1 redraws/s
+longest gap %2 ms
+screen %3 Hz</source>
+        <translation>每秒重绘 %1 次
+最长间隔 %2 毫秒
+屏幕 %3 Hz</translation>
     </message>
 </context>
 </TS>
