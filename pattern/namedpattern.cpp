@@ -27,14 +27,6 @@ int sweepSpeedOf(int intervalMs)
     return intervalMs > 0 ? qBound(1, 100 / intervalMs, 99) : 0;
 }
 
-namespace {
-
-void setSolid(PatternState &state, const QColor &color)
-{
-    state.solidColor = color;
-    state.mode = Solid;
-}
-
 void setGrayRamp(PatternState &state, int length, int reverse, int rotate, const QColor &dark, const QColor &light)
 {
     state.rampLength = length;
@@ -59,6 +51,14 @@ void setScanLines(PatternState &state, int hor, int ver, int lr, int rl, int fon
     state.scanLineWidth = width;
     state.scanPitch = width + gap;
     state.mode = ScanLines;
+}
+
+namespace {
+
+void setSolid(PatternState &state, const QColor &color)
+{
+    state.solidColor = color;
+    state.mode = Solid;
 }
 
 void applyBars(const PatternName &name, PatternState &state)

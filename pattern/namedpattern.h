@@ -24,6 +24,12 @@ int sweepSpeedOf(int intervalMs);
 constexpr int PanelCabinetWidth = 384;
 constexpr int PanelCabinetHeight = 216;
 
+// The gray ramps and the scan lines as the window's commands set them:
+// each also selects its family.
+void setGrayRamp(PatternState &state, int length, int reverse, int rotate, const QColor &dark, const QColor &light);
+void setScanLines(PatternState &state, int hor, int ver, int lr, int rl, int font, int square, const QColor &background,
+                  const QColor &line, int width, int gap);
+
 // Writes what `name` shows onto `state`, value for value as the control
 // panel's commands write them, and returns how fast it runs. Every value
 // the family's picture depends on is set, to its default where the name

@@ -190,11 +190,7 @@ void dialog::setColorBarLayout(bool autoSize, int newCellWidth, int newCellHeigh
 
 void dialog::setGrayRamp(int length, int reverse, int rotate, const QColor &dark, const QColor &light)
 {
-    pattern.rampLength = length;
-    pattern.rampReverse = reverse;
-    pattern.rampRotate = rotate;
-    pattern.rampDarkColor = dark;
-    pattern.rampLightColor = light;
+    ::setGrayRamp(pattern, length, reverse, rotate, dark, light);
     selectFamily(GrayBars);
 }
 
@@ -309,16 +305,7 @@ void dialog::getColorInfo(QVector<QColor> color, int column, int row)
 
 void dialog::getScanLinesInfo(int hor, int ver, int lr, int rl, int font, int square, QColor bg, QColor line, int w, int d)
 {
-    pattern.fontTest = font;
-    pattern.movingSquare = square;
-    pattern.scanHorizontal = hor;
-    pattern.scanVertical = ver;
-    pattern.scanDiagonalRL = rl;
-    pattern.scanDiagonalLR = lr;
-    pattern.scanBackground = bg;
-    pattern.scanLineColor = line;
-    pattern.scanLineWidth = w;
-    pattern.scanPitch = w + d;
+    setScanLines(pattern, hor, ver, lr, rl, font, square, bg, line, w, d);
     selectFamily(ScanLines);
 }
 

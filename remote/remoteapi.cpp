@@ -356,52 +356,37 @@ RemoteReply RemoteApi::putGeometry(const QByteArray &body)
     });
 }
 
-RemoteReply RemoteApi::putVisible(const QByteArray &body)
+// A switch: {"KEY": bool} in, the command run on the GUI thread, the state out.
+RemoteReply RemoteApi::switchCommand(const QByteArray &body, const QString &key, const std::function<void(bool)> &command)
 {
     bool on = false;
     QString error;
-    if (!readSwitch(body, QStringLiteral("on"), &on, &error))
+    if (!readSwitch(body, key, &on, &error))
         return refusal(400, error);
-    return onGuiThread([this, on] {
-        control.setWindowVisible(on);
+    return onGuiThread([this, command, on] {
+        command(on);
         return stateReply();
     });
+}
+
+RemoteReply RemoteApi::putVisible(const QByteArray &body)
+{
+    return switchCommand(body, QStringLiteral("on"), [this](bool on) { control.setWindowVisible(on); });
 }
 
 RemoteReply RemoteApi::putFullscreen(const QByteArray &body)
 {
-    bool on = false;
-    QString error;
-    if (!readSwitch(body, QStringLiteral("on"), &on, &error))
-        return refusal(400, error);
-    return onGuiThread([this, on] {
-        control.setFullScreen(on);
-        return stateReply();
-    });
+    return switchCommand(body, QStringLiteral("on"), [this](bool on) { control.setFullScreen(on); });
 }
 
 RemoteReply RemoteApi::putInfo(const QByteArray &body)
 {
-    bool visible = false;
-    QString error;
-    if (!readSwitch(body, QStringLiteral("visible"), &visible, &error))
-        return refusal(400, error);
-    return onGuiThread([this, visible] {
-        control.setInfoVisible(visible);
-        return stateReply();
-    });
+    return switchCommand(body, QStringLiteral("visible"), [this](bool on) { control.setInfoVisible(on); });
 }
 
 RemoteReply RemoteApi::putFrames(const QByteArray &body)
 {
-    bool visible = false;
-    QString error;
-    if (!readSwitch(body, QStringLiteral("visible"), &visible, &error))
-        return refusal(400, error);
-    return onGuiThread([this, visible] {
-        control.setFrameReadoutVisible(visible);
-        return stateReply();
-    });
+    return switchCommand(body, QStringLiteral("visible"), [this](bool on) { control.setFrameReadoutVisible(on); });
 }
 
 RemoteReply RemoteApi::postScanStep(const QByteArray &)

@@ -72,6 +72,7 @@ private:
     RemoteReply onGuiThread(const std::function<RemoteReply()> &work);
     QJsonObject stateObject() const;
     RemoteReply stateReply() const;
+    RemoteReply switchCommand(const QByteArray &body, const QString &key, const std::function<void(bool)> &command);
     int checkPicture(PatternName &name, QString *error) const;
 
     RemoteReply page(const QByteArray &body);
