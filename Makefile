@@ -11,6 +11,14 @@ $(error QT is $(QT); it must be 5 or 6)
 endif
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
+# Builds of other checkouts on the same machine (CI's fresh clone included)
+# share their compiled objects through ccache.
+CCACHE := $(shell command -v ccache 2>/dev/null)
+ifneq ($(CCACHE),)
+override CMAKE_FLAGS += -DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE)
+export CCACHE_BASEDIR := $(CURDIR)
+export CCACHE_NOHASHDIR := 1
+endif
 
 .PHONY: run test deps build package bench bench-live gallery soak test-sanitize clean
 
@@ -47,7 +55,7 @@ soak: build
 	bash scripts/soak.sh ./$(BUILD)/walltest $${SOAK_SECONDS:-600}
 
 test-sanitize: deps
-	cmake -S . -B build-sanitize -DWALLTEST_SANITIZE=ON -DWALLTEST_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
+	cmake -S . -B build-sanitize -DWALLTEST_SANITIZE=ON -DWALLTEST_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug $(CMAKE_FLAGS)
 	cmake --build build-sanitize -j $(JOBS)
 	cd build-sanitize && ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j 1 -LE e2e
 

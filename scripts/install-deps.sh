@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    g++ cmake make pkg-config python3 bc
+    g++ cmake make pkg-config python3 bc ccache
     qtbase5-dev qtbase5-dev-tools qttools5-dev-tools
     qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     libbenchmark-dev
