@@ -58,7 +58,10 @@ def main():
         left = end - time.monotonic()
         if left <= 0:
             break
-        select.select([x.display.socket], [], [], left)
+        # Events the library already read (while it waited for a reply) no
+        # longer show on the socket: wait only when none is queued.
+        if not x.pending_events():
+            select.select([x.display.socket], [], [], left)
         reported = False
         for _ in range(x.pending_events()):
             if x.next_event().type == notify:
