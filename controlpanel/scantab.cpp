@@ -35,7 +35,10 @@ void MainWindow::setScanSpeed()
 {
     const int speed = ui->spinBox_linespeed->value();
     const double interval = double(speed - 100) * double(speed - 100);
-    ui->label_speed->setText(QString::number(interval, 'g', 6) + tr("ms/pixel"));
+    // Four digits of milliseconds and their unit do not fit the box: a
+    // second or more is shown in seconds.
+    ui->label_speed->setText(interval < 1000 ? QString::number(interval, 'g', 6) + tr("ms/pixel")
+                                             : QString::number(interval / 1000, 'f', 1) + tr("s/pixel"));
     if (speed > 0 && ui->pushButton_scanstart->isChecked()) {
         patternWindow->setScanTiming(int(interval), stepSetting);
         ui->horizontalSlider_linespeed->setValue(speed);

@@ -153,8 +153,6 @@ private slots:
         // A pixel's grace: where the text's place rounds, and the fonts the
         // form was drawn with.
         const int grace = 1;
-        if (name == QLatin1String("label_speed"))
-            QEXPECT_FAIL("", "four digits and \"ms/px\" need 72 px at 100 dpi; the box, boxed in by the start button, has 70", Continue);
         QVERIFY2(inkWidth(widget, text) <= room.width() + grace, qPrintable(QStringLiteral("\"%1\" needs %2 px, %3 has %4")
                                                                    .arg(text).arg(inkWidth(widget, text)).arg(name).arg(room.width())));
         const auto rows = inkRows(widget, text, room);

@@ -625,6 +625,10 @@ circles</translation>
         <comment>cell height</comment>
         <translation>H</translation>
     </message>
+    <message>
+        <source>s/pixel</source>
+        <translation>s/px</translation>
+    </message>
 </context>
 <context>
     <name>PatternName</name>

@@ -622,6 +622,10 @@
         <comment>cell height</comment>
         <translation>宽</translation>
     </message>
+    <message>
+        <source>s/pixel</source>
+        <translation>s/px</translation>
+    </message>
 </context>
 <context>
     <name>PatternName</name>
