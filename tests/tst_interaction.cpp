@@ -159,6 +159,22 @@ private slots:
         }
     }
 
+    // F shows how fast the window is redrawn in the top-right corner: a
+    // black box outlined in white; a second F takes it away.
+    void frameReadout()
+    {
+        window->resize(400, 300);
+        window->setSolidColor(Qt::red);
+        QTest::keyClick(window, Qt::Key_F);
+        QVERIFY(window->frameReadoutVisible());
+        const QImage shown = window->grab().toImage();
+        QCOMPARE(QColor(shown.pixel(400 - 8 - 280, 8)), QColor(Qt::white));
+        QCOMPARE(QColor(shown.pixel(400 - 8 - 6, 40)), QColor(Qt::black));
+        QVERIFY(window->frameFigures().perSecond >= 1);
+        QTest::keyClick(window, Qt::Key_F);
+        QVERIFY(!window->frameReadoutVisible());
+    }
+
     void hideMenuAndShowAgain()
     {
         MainWindow panel;
