@@ -20,7 +20,7 @@ bool placeOnOutput(QWidget &window, const QString &name, QString *error)
         // The native window carries the output Wayland is asked to fill.
         window.winId();
         window.windowHandle()->setScreen(output);
-        window.setGeometry(output->geometry());
+        window.move(output->geometry().topLeft());
         return true;
     }
     *error = QCoreApplication::translate("CommandLine", "invalid value '%1' for --output: the outputs are %2")
