@@ -1,5 +1,6 @@
 // Any bytes as a picture file: the header check refuses what cannot be
 // shown, and what passes decodes, fitted to a small window, without a crash.
+#include "fuzzpanel.h"
 #include "picturedecoder.h"
 
 #include <QImageReader>
@@ -13,6 +14,8 @@ constexpr qint64 LargestDecodedArea = 1024 * 1024;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
+    static const bool quiet = (quietLog(), true);
+    Q_UNUSED(quiet)
     QTemporaryFile file;
     if (!file.open() || file.write(reinterpret_cast<const char *>(data), qint64(size)) != qint64(size))
         qFatal("cannot write the input to %s", qPrintable(file.fileName()));

@@ -20,13 +20,13 @@ namespace {
 RemoteRequest requestOf(const QByteArray &bytes)
 {
     const int headEnd = bytes.indexOf("\n\n");
-    const QList<QByteArray> head = bytes.left(headEnd).split('\n');
+    const QList<QByteArray> head = (headEnd < 0 ? bytes : bytes.left(headEnd)).split('\n');
     const QList<QByteArray> requestLine = head.first().split(' ');
     const QByteArray target = requestLine.value(1);
     const int query = target.indexOf('?');
     RemoteRequest request;
     request.method = requestLine.first();
-    request.path = QByteArray::fromStdString(httplib::detail::decode_url(target.left(query).toStdString(), false));
+    request.path = QByteArray::fromStdString(httplib::detail::decode_url((query < 0 ? target : target.left(query)).toStdString(), false));
     httplib::Params params;
     if (query >= 0)
         httplib::detail::parse_query_text(target.mid(query + 1).toStdString(), params);

@@ -5,10 +5,19 @@
 
 #include <QApplication>
 
+// The refusals and decoder warnings that hostile input earns on the log
+// would drown libFuzzer's own report; only a fatal message is shown.
+inline void quietLog()
+{
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
+        if (type == QtFatalMsg)
+            fprintf(stderr, "%s\n", qPrintable(message));
+    });
+}
+
 // The control panel that the remote's and the profile's targets drive: one
 // for the whole run, on the offscreen platform, made by the thread that calls
-// the target, which is then the GUI thread. The refusals that hostile input
-// earns on the log would drown libFuzzer's own report.
+// the target, which is then the GUI thread.
 inline MainWindow &fuzzPanel()
 {
     static MainWindow *panel = [] {
@@ -17,10 +26,7 @@ inline MainWindow &fuzzPanel()
         static char name[] = "walltest-fuzz";
         static char *argv[] = { name, nullptr };
         new QApplication(argc, argv);
-        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
-            if (type == QtFatalMsg)
-                fprintf(stderr, "%s\n", qPrintable(message));
-        });
+        quietLog();
         return new MainWindow;
     }();
     return *panel;
