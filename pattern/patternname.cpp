@@ -681,6 +681,11 @@ bool parsePatternName(const QString &text, PatternName *out, QString *error)
         return false;
     if (family->family == QLatin1String("bars") && !checkBars(name, given, error))
         return false;
+    // A running sweep moves the gray level on every tick, so the level it
+    // starts from is no part of the pattern: the window shows, and names,
+    // the same pattern for any.
+    if (family->family == QLatin1String("solid") && name.number(QStringLiteral("sweep")) > 0)
+        name.values[QStringLiteral("gray")] = QStringLiteral("255");
     if (out)
         *out = name;
     return true;

@@ -1,11 +1,15 @@
 // Any text as a pattern name: the parser never crashes, and a name it
-// accepts prints to a text that reads back as the same pattern.
-#include "patternname.h"
+// accepts prints to a text that reads back as the same name, and shows on
+// the test-pattern window as the same name again.
+#include "applypattern.h"
+#include "dialog.h"
+#include "fuzzpanel.h"
 
 #include <cstdint>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
+    static dialog &window = *fuzzPanel().testPatternWindow();
     const QString text = QString::fromUtf8(reinterpret_cast<const char *>(data), int(size));
     PatternName name;
     QString error;
@@ -16,5 +20,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (!parsePatternName(printed, &again, &error) || again != name)
         qFatal("\"%s\" prints as \"%s\", which reads back otherwise: %s", qPrintable(text), qPrintable(printed),
                qPrintable(error));
+    applyPatternName(window, name);
+    const QString shown = printPatternName(currentPatternName(window));
+    if (shown != printed)
+        qFatal("\"%s\" shows as \"%s\"", qPrintable(printed), qPrintable(shown));
     return 0;
 }
