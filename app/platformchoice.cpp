@@ -16,8 +16,8 @@ bool preferXWayland(int argc, char **argv)
             return false;
     }
     // Qt tries the platforms in order and goes on to the next when one
-    // cannot start, as X11 cannot without an X server.
-    qputenv("QT_QPA_PLATFORM", "xcb;wayland");
+    // cannot start, as X11 cannot when DISPLAY names no running X server.
+    qputenv("QT_QPA_PLATFORM", qEnvironmentVariableIsEmpty("DISPLAY") ? "wayland" : "xcb;wayland");
     return true;
 }
 
@@ -31,6 +31,7 @@ void reportPlatform(QMainWindow &panel, bool preferredXWayland)
         log << "walltest: " << notice << '\n';
         auto *label = new QLabel(notice, &panel);
         label->setWordWrap(true);
+        label->setContentsMargins(6, 0, 6, 6);
         panel.statusBar()->addPermanentWidget(label, 1);
     } else if (preferredXWayland && QGuiApplication::platformName() == QLatin1String("xcb")) {
         log << "walltest: " << QCoreApplication::translate(
