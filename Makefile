@@ -65,7 +65,7 @@ FUZZ_RUNS_picture = 10000
 # Over 2 s for one input is a hang; the memory the toolkit keeps for good
 # (fonts, plugins) is no leak.
 FUZZ_FLAGS = -timeout=2 -rss_limit_mb=2048
-FUZZ_ENV = QT_QPA_PLATFORM=offscreen LSAN_OPTIONS=suppressions=$(CURDIR)/tests/fuzz/lsan.supp
+FUZZ_ENV = QT_QPA_PLATFORM=offscreen LSAN_OPTIONS=suppressions=$(CURDIR)/tests/fuzz/lsan.supp:print_suppressions=0
 
 fuzz-build: deps
 	cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DWALLTEST_FUZZ=ON -DWALLTEST_BENCH=OFF $(CMAKE_FLAGS)
