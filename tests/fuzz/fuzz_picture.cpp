@@ -14,8 +14,6 @@ constexpr qint64 LargestDecodedArea = 1024 * 1024;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    static const bool quiet = (quietLog(), true);
-    Q_UNUSED(quiet)
     QTemporaryFile file;
     if (!file.open() || file.write(reinterpret_cast<const char *>(data), qint64(size)) != qint64(size))
         qFatal("cannot write the input to %s", qPrintable(file.fileName()));

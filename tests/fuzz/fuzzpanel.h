@@ -5,19 +5,11 @@
 
 #include <QApplication>
 
-// The refusals and decoder warnings that hostile input earns on the log
-// would drown libFuzzer's own report; only a fatal message is shown.
-inline void quietLog()
-{
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
-        if (type == QtFatalMsg)
-            fprintf(stderr, "%s\n", qPrintable(message));
-    });
-}
-
-// The control panel that the remote's and the profile's targets drive: one
-// for the whole run, on the offscreen platform, made by the thread that calls
-// the target, which is then the GUI thread.
+// The application and control panel every target runs in: one for the whole
+// run, on the offscreen platform, made by the thread that calls the target,
+// which is then the GUI thread. The refusals and decoder warnings that
+// hostile input earns would drown libFuzzer's own report; only a fatal
+// message is shown.
 inline MainWindow &fuzzPanel()
 {
     static MainWindow *panel = [] {
@@ -26,10 +18,20 @@ inline MainWindow &fuzzPanel()
         static char name[] = "walltest-fuzz";
         static char *argv[] = { name, nullptr };
         new QApplication(argc, argv);
-        quietLog();
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
+            if (type == QtFatalMsg)
+                fprintf(stderr, "%s\n", qPrintable(message));
+        });
         return new MainWindow;
     }();
     return *panel;
+}
+
+// Built before the first input, outside its time limit.
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
+{
+    fuzzPanel();
+    return 0;
 }
 
 #endif // FUZZPANEL_H
