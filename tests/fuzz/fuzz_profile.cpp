@@ -5,23 +5,21 @@
 #include "wallprofile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <cstdint>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    static QTemporaryDir config;
-    MainWindow &panel = fuzzPanel();
+    static const QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+    QDir(config.path()).mkdir(QStringLiteral("walltest"));
     CommandLine line;
     line.profile = QStringLiteral("fuzz");
-    QDir().mkpath(QFileInfo(WallProfile::pathOf(line.profile)).path());
     QFile file(WallProfile::pathOf(line.profile));
     if (!file.open(QIODevice::WriteOnly) || file.write(reinterpret_cast<const char *>(data), qint64(size)) != qint64(size))
         qFatal("cannot write %s", qPrintable(file.fileName()));
     file.close();
-    const WallProfile profile(&panel, line);
+    const WallProfile profile(&fuzzPanel(), line);
     return 0;
 }
