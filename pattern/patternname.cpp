@@ -1,5 +1,6 @@
 #include "patternname.h"
 
+#include "namedpattern.h"
 #include "patternstate.h"
 
 #include <QCoreApplication>
@@ -682,13 +683,12 @@ bool parsePatternName(const QString &text, PatternName *out, QString *error)
     if (family->family == QLatin1String("bars") && !checkBars(name, given, error))
         return false;
     // A running sweep moves the gray level on every tick, so the level it
-    // starts from is no part of the pattern. It ticks every 100 / sweep
-    // milliseconds, so speeds that give the same interval are one pattern,
-    // which the fastest of them names, as the window does.
+    // starts from is no part of the pattern; speeds that give the same
+    // interval are one pattern, named as the window names it.
     const int sweep = family->family == QLatin1String("solid") ? name.number(QStringLiteral("sweep")) : 0;
     if (sweep > 0) {
         name.values[QStringLiteral("gray")] = QStringLiteral("255");
-        name.values[QStringLiteral("sweep")] = QString::number(qMin(100 / (100 / sweep), 99));
+        name.values[QStringLiteral("sweep")] = QString::number(sweepSpeedOf(sweepIntervalOf(sweep)));
     }
     if (out)
         *out = name;

@@ -1,7 +1,6 @@
 // Any text as a pattern name: the parser never crashes, and a name it
 // accepts prints to a text that reads back as the same name, and shows on
 // the test-pattern window as the same name again.
-#include "applypattern.h"
 #include "dialog.h"
 #include "fuzzpanel.h"
 
@@ -20,8 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (!parsePatternName(printed, &again, &error) || again != name)
         qFatal("\"%s\" prints as \"%s\", which reads back otherwise: %s", qPrintable(text), qPrintable(printed),
                qPrintable(error));
-    applyPatternName(window, name);
-    const QString shown = printPatternName(currentPatternName(window));
+    window.showPattern(name);
+    const QString shown = printPatternName(window.patternName());
     if (shown != printed)
         qFatal("\"%s\" shows as \"%s\"", qPrintable(printed), qPrintable(shown));
     return 0;
