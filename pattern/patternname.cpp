@@ -682,14 +682,11 @@ bool parsePatternName(const QString &text, PatternName *out, QString *error)
         return false;
     if (family->family == QLatin1String("bars") && !checkBars(name, given, error))
         return false;
-    // A running sweep moves the gray level on every tick, so the level it
-    // starts from is no part of the pattern; speeds that give the same
-    // interval are one pattern, named as the window names it.
-    const int sweep = family->family == QLatin1String("solid") ? name.number(QStringLiteral("sweep")) : 0;
-    if (sweep > 0) {
-        name.values[QStringLiteral("gray")] = QStringLiteral("255");
+    // Sweep speeds that give the same interval are one pattern, named as the
+    // window names it.
+    const int sweep = name.number(QStringLiteral("sweep"));
+    if (family->family == QLatin1String("solid") && sweep > 0)
         name.values[QStringLiteral("sweep")] = QString::number(sweepSpeedOf(sweepIntervalOf(sweep)));
-    }
     if (out)
         *out = name;
     return true;
