@@ -84,7 +84,7 @@ bool pngChunksFit(const QString &path)
         const QByteArray head = file.read(8);
         if (head.size() < 8)
             return false;
-        pos += 12 + qFromBigEndian<quint32>(head.constData()); // length, type, data, checksum
+        pos += 12 + qint64(qFromBigEndian<quint32>(head.constData())); // length, type, data, checksum
         if (pos > file.size())
             return false;
         if (head.endsWith("IEND"))
