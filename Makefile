@@ -58,10 +58,10 @@ test-sanitize: deps
 # about 30 s, so that it fails only on a fault, never by chance.
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS = $(patsubst tests/fuzz/fuzz_%.cpp,%,$(wildcard tests/fuzz/fuzz_*.cpp))
-FUZZ_RUNS_patternname = 600000
+FUZZ_RUNS_patternname = 200000
 FUZZ_RUNS_profile = 10000
 FUZZ_RUNS_remote = 200000
-FUZZ_RUNS_picture = 12000
+FUZZ_RUNS_picture = 20000
 # Over 2 s for one input is a hang. Leaks are looked for once, at the end of
 # the run: a search after every input would take twenty times the inputs'
 # own time. The memory the toolkit keeps for good (fonts, plugins) is no leak.
