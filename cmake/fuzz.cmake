@@ -36,7 +36,9 @@ foreach(source ${WALLTEST_FUZZ_SOURCES})
     else()
         add_executable(${target} ${source} ${CMAKE_SOURCE_DIR}/tests/fuzz/replay.cpp)
         add_test(NAME fuzz_replay_${name} COMMAND ${target} ${CMAKE_SOURCE_DIR}/tests/fuzz/corpus/${name})
-        set_tests_properties(fuzz_replay_${name} PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen LABELS fuzz TIMEOUT 120)
+        # The panel lives to the end of the run, and with it what fontconfig keeps.
+        set_tests_properties(fuzz_replay_${name} PROPERTIES LABELS fuzz TIMEOUT 120 ENVIRONMENT
+            "QT_QPA_PLATFORM=offscreen;LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/fuzz/lsan.supp")
     endif()
     target_link_libraries(${target} PRIVATE walltest_drivers)
     target_include_directories(${target} PRIVATE ${CMAKE_SOURCE_DIR}/tests/fuzz)
