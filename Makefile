@@ -20,7 +20,7 @@ export CCACHE_BASEDIR := $(CURDIR)
 export CCACHE_NOHASHDIR := 1
 endif
 
-.PHONY: run test deps build package bench bench-live gallery soak test-sanitize clean
+.PHONY: run test deps build package bench bench-live gallery soak test-sanitize fuzz-build fuzz fuzz-ci clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -59,5 +59,40 @@ test-sanitize: deps
 	cmake --build build-sanitize -j $(JOBS)
 	cd build-sanitize && ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j 1 -LE e2e
 
+# The fuzz targets of tests/fuzz/, built with clang under the sanitizers.
+# `make fuzz` runs each for FUZZ_SECONDS; what it learns goes to
+# build-fuzz/corpus/NAME/, a crash, leak or hang to build-fuzz/finds/.
+# `make fuzz-ci` runs each for a fixed number of inputs from a fixed seed,
+# about 30 s, so that it fails only on a fault, never by chance.
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS = $(patsubst tests/fuzz/fuzz_%.cpp,%,$(wildcard tests/fuzz/fuzz_*.cpp))
+FUZZ_RUNS_patternname = 200000
+FUZZ_RUNS_profile = 10000
+FUZZ_RUNS_remote = 200000
+FUZZ_RUNS_picture = 20000
+# Over 2 s for one input is a hang. Leaks are looked for once, at the end of
+# the run: a search after every input would take twenty times the inputs'
+# own time. The memory the toolkit keeps for good (fonts, plugins) is no leak.
+FUZZ_FLAGS = -timeout=2 -rss_limit_mb=2048 -detect_leaks=0
+FUZZ_ENV = QT_QPA_PLATFORM=offscreen LSAN_OPTIONS=suppressions=$(CURDIR)/tests/fuzz/lsan.supp:print_suppressions=0
+
+fuzz-build: deps
+	cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DWALLTEST_FUZZ=ON -DWALLTEST_BENCH=OFF $(CMAKE_FLAGS)
+	cmake --build build-fuzz -j $(JOBS) --target fuzz_targets
+
+fuzz: fuzz-build
+	@mkdir -p build-fuzz/finds
+	@$(foreach name,$(FUZZ_TARGETS),echo "fuzz_$(name): $(FUZZ_SECONDS) s" && mkdir -p build-fuzz/corpus/$(name) && \
+	    $(FUZZ_ENV) ./build-fuzz/fuzz_$(name) $(FUZZ_FLAGS) -max_total_time=$(FUZZ_SECONDS) \
+	        -artifact_prefix=build-fuzz/finds/$(name)- build-fuzz/corpus/$(name) tests/fuzz/corpus/$(name) && ) true
+
+# New inputs go to a folder emptied first, so every run starts alike.
+fuzz-ci: fuzz-build
+	@mkdir -p build-fuzz/finds
+	@$(foreach name,$(FUZZ_TARGETS),echo "fuzz_$(name): $(or $(FUZZ_RUNS_$(name)),10000) inputs" && \
+	    rm -rf build-fuzz/ci-corpus/$(name) && mkdir -p build-fuzz/ci-corpus/$(name) && \
+	    $(FUZZ_ENV) ./build-fuzz/fuzz_$(name) $(FUZZ_FLAGS) -seed=1 -runs=$(or $(FUZZ_RUNS_$(name)),10000) \
+	        -artifact_prefix=build-fuzz/finds/$(name)- build-fuzz/ci-corpus/$(name) tests/fuzz/corpus/$(name) && ) true
+
 clean:
-	rm -rf $(BUILD) build-sanitize
+	rm -rf $(BUILD) build-sanitize build-fuzz

@@ -2,8 +2,10 @@
 #include "dialog.h"
 #include "language.h"
 #include "mainwindow.h"
+#include "outputchoice.h"
 #include "patternexport.h"
 #include "patternname.h"
+#include "platformchoice.h"
 #include "qrcode.h"
 #include "remoteaddress.h"
 #include "remoteserver.h"
@@ -138,6 +140,7 @@ int main(int argc, char *argv[])
     }
 
     skipOpenGL();
+    const bool preferredXWayland = preferXWayland(argc, argv);
     QApplication app(argc, argv);
     // The installed desktop entry and icon, for the desktop's task list.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.walltest.walltest"));
@@ -146,9 +149,14 @@ int main(int argc, char *argv[])
     (new Translations(&app))->install(language);
     registerFontSubstitutions();
     MainWindow w;
+    reportPlatform(w, preferredXWayland);
     // The remembered wall first, so that the command line overrides it and
     // is remembered in turn.
     new WallProfile(&w, line);
+    if (!placeOnOutput(*w.testPatternWindow(), line.output, &error)) {
+        QTextStream(stderr) << "walltest: " << error << '\n';
+        return 2;
+    }
     w.show();
     applyCommandLine(w, line);
     // Declared after the panel, so it stops before the panel goes.

@@ -124,6 +124,19 @@ bool readRemoteOptions(const QCommandLineParser &parser, CommandLine *line, QStr
     return true;
 }
 
+// The output is checked against the screens once the application has them.
+bool readOutputOption(const QCommandLineParser &parser, CommandLine *line, QString *error)
+{
+    if (!parser.isSet(QStringLiteral("output")))
+        return true;
+    if (!line->fullscreen || !line->geometry.isNull()) {
+        *error = QCoreApplication::translate("CommandLine", "--output goes with --fullscreen, and without --geometry");
+        return false;
+    }
+    line->output = parser.value(QStringLiteral("output"));
+    return true;
+}
+
 } // namespace
 
 bool parseRemoteAddress(const QString &text, QString *address, int *port)
@@ -213,6 +226,7 @@ bool parseCommandLine(const QStringList &arguments, CommandLine *out, QString *e
         { QStringLiteral("pattern"), QCoreApplication::translate("CommandLine", "Start with the test-pattern window open, showing NAME (see --list-patterns)."), QStringLiteral("NAME") },
         { QStringLiteral("geometry"), QCoreApplication::translate("CommandLine", "Place the test-pattern window: width x height + x + y; x and y may be negative."), QStringLiteral("WxH+X+Y") },
         { QStringLiteral("fullscreen"), QCoreApplication::translate("CommandLine", "Show the test-pattern window full screen.") },
+        { QStringLiteral("output"), QCoreApplication::translate("CommandLine", "With --fullscreen: fill output NAME, as the desktop names it; on Wayland the one way to choose where the window shows."), QStringLiteral("NAME") },
         { QStringLiteral("no-info"), QCoreApplication::translate("CommandLine", "Hide the information text.") },
         { QStringLiteral("list-patterns"), QCoreApplication::translate("CommandLine", "List every pattern family with its keys and ranges, then exit.") },
         profileOption(),
@@ -260,6 +274,8 @@ bool parseCommandLine(const QStringList &arguments, CommandLine *out, QString *e
         return false;
     }
     line.fullscreen = parser.isSet(QStringLiteral("fullscreen"));
+    if (!readOutputOption(parser, &line, error))
+        return false;
     line.noInfo = parser.isSet(QStringLiteral("no-info"));
     line.reset = parser.isSet(QStringLiteral("reset"));
     if (parser.isSet(QStringLiteral("profile"))) {

@@ -16,6 +16,7 @@ struct CommandLine
     QString pattern;                // canonical pattern name; empty: none given
     QRect geometry;                 // null: none given
     bool fullscreen = false;
+    QString output;                 // with fullscreen: the output's name; empty: the window's own
     bool noInfo = false;
     QString profile = QStringLiteral("default");
     bool reset = false;

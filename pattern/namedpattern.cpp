@@ -177,12 +177,9 @@ PatternName patternNameOf(const PatternState &state, const PatternTiming &timing
 {
     PatternName name = patternNameOf(state);
     if (name.family == QLatin1String("solid")) {
-        const int sweep = sweepSpeedOf(timing.sweepIntervalMs);
-        name.values[QStringLiteral("sweep")] = QString::number(sweep);
-        // The sweep moves the gray level on every tick; the level of the
-        // moment is not part of the pattern.
-        if (sweep > 0)
-            name.values[QStringLiteral("gray")] = QStringLiteral("255");
+        // The gray level is the one the sweep starts from, which the
+        // state holds whatever level the sweep shows at the moment.
+        name.values[QStringLiteral("sweep")] = QString::number(sweepSpeedOf(timing.sweepIntervalMs));
     }
     if (name.values.contains(QStringLiteral("speed")))
         name.values[QStringLiteral("speed")] = QString::number(scanSpeedOf(timing.scanIntervalMs));

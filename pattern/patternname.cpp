@@ -1,5 +1,6 @@
 #include "patternname.h"
 
+#include "namedpattern.h"
 #include "patternstate.h"
 
 #include <QCoreApplication>
@@ -681,6 +682,11 @@ bool parsePatternName(const QString &text, PatternName *out, QString *error)
         return false;
     if (family->family == QLatin1String("bars") && !checkBars(name, given, error))
         return false;
+    // Sweep speeds that give the same interval are one pattern, named as the
+    // window names it.
+    const int sweep = name.number(QStringLiteral("sweep"));
+    if (family->family == QLatin1String("solid") && sweep > 0)
+        name.values[QStringLiteral("sweep")] = QString::number(sweepSpeedOf(sweepIntervalOf(sweep)));
     if (out)
         *out = name;
     return true;

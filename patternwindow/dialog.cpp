@@ -143,9 +143,11 @@ void dialog::showPattern(const PatternName &name)
     commandDone();
 }
 
+// The pattern as it was set, not the frame of the moment, whose gray level
+// the sweep changes on every tick.
 PatternName dialog::patternName() const
 {
-    return patternNameOf(current, patternModel->timing());
+    return patternNameOf(pattern, patternModel->timing());
 }
 
 qint64 dialog::now() const

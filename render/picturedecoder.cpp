@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QtEndian>
 
 namespace {
 
@@ -69,6 +70,28 @@ bool jpegFileHasEnd(const QString &path)
     return file.open(QIODevice::ReadOnly) && jpegHasEnd(file.readAll());
 }
 
+// libpng allocates and clears the memory a chunk's length claims before it
+// finds that the file ends sooner: a damaged PNG of a hundred bytes can cost
+// a gigabyte and a second at every look at its header. A whole file's
+// chunks all end inside it, the last one being its end chunk.
+bool pngChunksFit(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    qint64 pos = 8; // after the signature
+    while (file.seek(pos)) {
+        const QByteArray head = file.read(8);
+        if (head.size() < 8)
+            return false;
+        pos += 12 + qint64(qFromBigEndian<quint32>(head.constData())); // length, type, data, checksum
+        if (pos > file.size())
+            return false;
+        if (head.endsWith("IEND"))
+            return true;
+    }
+    return false;
+}
 
 // A file whose reads fail once `cancelled` is set, so that a decode nobody
 // waits for any more ends at the reader's next read instead of running on.
@@ -170,6 +193,10 @@ PictureLoad loadPicture(const QString &path, const PictureView &view, const std:
         return result;
     }
     const QByteArray format = reader.format();
+    if (format == "png" && !pngChunksFit(path)) {
+        result.error = cannotShow(path, readerProblem(QImageReader::InvalidDataError));
+        return result;
+    }
     const QSize size = reader.size();
     result.sourceSize = size;
     if (size.width() > MaxPictureSide || size.height() > MaxPictureSide) {

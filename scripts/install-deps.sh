@@ -13,6 +13,8 @@ packages=(
     xvfb xauth xdotool x11-utils x11-xserver-utils imagemagick python3-xlib openbox
     fonts-noto-cjk fonts-liberation2 fonts-urw-base35
     qttools5-dev qttranslations5-l10n
+    clang libclang-rt-14-dev
+    weston xwayland qt6-wayland
     help2man dpkg-dev fakeroot file lintian appstream desktop-file-utils
 )
 

@@ -95,39 +95,6 @@ class TestPatternName : public QObject
 private slots:
     void initTestCase() { registerFontSubstitutions(); }
 
-    void roundTrip_data()
-    {
-        QTest::addColumn<QString>("text");
-        const char *rows[] = {
-            "solid", "solid:color=#ff0000,gray=100", "solid:color=#ffff00,sweep=5", "bars:preset", "bars:preset,cell=100x50,tile,gray=0",
-            "bars:cols=2,rows=2,colors=#ff0000;#00ff00;#0000ff;#ffffff,cell=40x30", "bars:cols=3",
-            "ramp:period=128,reverse,rotate,dark=#102030,light=#fafafa", "ramp:period=16",
-            "graybars:width=4,start=16,step=8,reverse,base=#00ff00", "ball:reverse,light=#ff0000",
-            "chart:direction=left", "scan:h,lr,width=3,gap=7,bg=#202020,line=#ff0000,speed=0,reverse",
-            "scan:v,rl,speed=99", "chars:font=7", "square:size=50,speed=1", "grayblocks:labels",
-            "contrast:level=dark,labels", "clock:source=system", "cabinet-clock:cabinet=500x250,source=system",
-            "grid:base=#0000ff,gray=128", "picture:fit,gray=200,path=/tmp/a,b=c;d.png", "picture:path=Photo.PNG",
-            "cabinets:cabinet=256x128",
-        };
-        for (const char *row : rows)
-            QTest::newRow(row) << QString::fromUtf8(row);
-    }
-
-    // Text to name and back, and name to window and back.
-    void roundTrip()
-    {
-        QFETCH(QString, text);
-        PatternName name;
-        QString error;
-        QVERIFY2(parsePatternName(text, &name, &error), qPrintable(error));
-        QCOMPARE(printPatternName(name), text);
-        QCOMPARE(parsed(printPatternName(name)), name);
-
-        dialog window;
-        window.showPattern(name);
-        QCOMPARE(printPatternName(window.patternName()), text);
-    }
-
     void canonical_data()
     {
         QTest::addColumn<QString>("text");
