@@ -473,7 +473,9 @@ private slots:
         QTimer *scanTimer = panel.pattern->scanTimerForTest();
         QVERIFY(scanTimer->isActive());
         QCOMPARE(scanTimer->interval(), interval);
-        QCOMPARE(panel.ui->label_speed->text(), QString::number(interval) + "ms/pixel");
+        // A second or more is shown in seconds, so that the box holds it.
+        QCOMPARE(panel.ui->label_speed->text(), interval < 1000 ? QString::number(interval) + "ms/pixel"
+                                                               : QString::number(interval / 1000.0, 'f', 1) + "s/pixel");
         QCOMPARE(panel.ui->spinBox_linespeed->value(), speed);
         QCOMPARE(panel.ui->horizontalSlider_linespeed->value(), speed);
         QCOMPARE(panel.ui->pushButton_scanstart->text(), QStringLiteral("STOP"));
