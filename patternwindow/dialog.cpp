@@ -80,9 +80,11 @@ dialog::dialog(QWidget *parent)
         connect(timer, &QTimer::timeout, this, &dialog::showAnimations);
     }
 
-    // No translucent background: every pattern covers every pixel, and a
-    // translucent window's backing store clears each painted pixel to
-    // transparent first, which halved the rate of whole-window redraws.
+    // No translucent background and no background erased before a paint:
+    // every pattern covers every pixel, and a translucent window's backing
+    // store clears each painted pixel to transparent first, which halved the
+    // rate of whole-window redraws.
+    setAttribute(Qt::WA_OpaquePaintEvent);
 
     pattern.delayTime = QTime(0, 0, 0, 0);
 

@@ -1,34 +1,38 @@
 // What a step of the scan lines changes: the rows of the horizontal set and
 // the columns of the vertical set, as many strips as there are lines.
 #include "families.h"
+#include "scanrows.h"
 
 #include <QVector>
 
 namespace {
 
-// The pen of width w covers the w rows around a line's position; one more
-// on each side holds whatever the toolkit rounds there.
-int bandReach(const PatternState &state)
-{
-    return state.scanLineWidth / 2 + 1;
-}
-
 // The strips around every line of a set at the state's offset, as the
 // drawing places them: line j at shift + pitch * (j + half), j = 0 .. length / pitch.
-QRegion lineStrips(const PatternState &state, const QRect &rect, bool horizontal)
+// A line covers the rows the pen's footprint gives; near the top or left
+// edge, where the toolkit's rounding may reach one row further, one more on
+// each side. False when the footprint cannot be measured.
+bool lineStrips(const PatternState &state, const QRect &rect, bool horizontal, QRegion *strips)
 {
+    int low = 0;
+    int high = 0;
+    int edgeZone = 0;
+    if (!straightLineCover(state, horizontal, &low, &high, &edgeZone))
+        return false;
     const int length = horizontal ? rect.height() : rect.width();
     const int sign = state.scanDirection;
     const int shift = sign * state.scanOffset;
     const int half = (1 - sign) / 2;
-    const int reach = bandReach(state);
-    QRegion strips;
     for (int j = 0; j <= length / state.scanPitch; ++j) {
         const int at = shift + state.scanPitch * (j + half);
-        strips += horizontal ? QRect(rect.left(), rect.top() + at - reach, rect.width(), 2 * reach + 1)
-                             : QRect(rect.left() + at - reach, rect.top(), 2 * reach + 1, rect.height());
+        const int margin = at + low <= edgeZone + 1 ? 1 : 0;
+        const int first = at + low - margin;
+        const int count = high - low + 1 + 2 * margin;
+        *strips += horizontal ? QRect(rect.left(), rect.top() + first, rect.width(), count)
+                              : QRect(rect.left() + first, rect.top(), count, rect.height());
     }
-    return strips & rect;
+    *strips &= rect;
+    return true;
 }
 
 qint64 areaOf(const QRegion &region)
@@ -55,7 +59,9 @@ QVector<QRegion> scanLinesChange(const PatternState &before, const PatternState 
     for (const bool horizontal : { true, false }) {
         if (!(horizontal ? after.scanHorizontal : after.scanVertical))
             continue;
-        const QRegion strips = lineStrips(before, rect, horizontal) + lineStrips(after, rect, horizontal);
+        QRegion strips;
+        if (!lineStrips(before, rect, horizontal, &strips) || !lineStrips(after, rect, horizontal, &strips))
+            return whole;
         area += areaOf(strips);
         parts.append(strips);
     }

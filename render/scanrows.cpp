@@ -301,6 +301,18 @@ void drawEdgeZoneLines(QPainter &painter, const PatternState &state, const QRect
 
 } // namespace
 
+bool straightLineCover(const PatternState &state, bool horizontal, int *low, int *high, int *edgeZone)
+{
+    PenFootprint footprint;
+    if (state.scanLineWidth < 1 || !measureFootprint(QPen(Qt::white, state.scanLineWidth), footprint))
+        return false;
+    const Span &span = horizontal ? footprint.horizontal : footprint.vertical;
+    *low = span.low;
+    *high = span.high;
+    *edgeZone = straightEdgeZone(state);
+    return true;
+}
+
 bool drawScanLineRows(QPainter &painter, const PatternState &state, const QRect &rect)
 {
     const bool anySet = state.scanHorizontal || state.scanVertical || state.scanDiagonalLR || state.scanDiagonalRL;

@@ -16,4 +16,10 @@ class QPainter;
 // cannot take copied pixels); the caller then draws the lines itself.
 bool drawScanLineRows(QPainter &painter, const PatternState &state, const QRect &rect);
 
+// The rows (columns) that a horizontal (vertical) line of the state's width
+// covers, as offsets low .. high from its position, measured as the drawing
+// measures them, and how far from the window's top (left) edge lines may
+// cover a row more. False when the pen covers no single run.
+bool straightLineCover(const PatternState &state, bool horizontal, int *low, int *high, int *edgeZone);
+
 #endif // SCANROWS_H
