@@ -2,7 +2,6 @@
 #include "dialog.h"
 #include "language.h"
 #include "mainwindow.h"
-#include "outputchoice.h"
 #include "patternexport.h"
 #include "patternname.h"
 #include "platformchoice.h"
@@ -13,6 +12,7 @@
 #include "startoptions.h"
 #include "fontsubstitutions.h"
 #include "devicepixels.h"
+#include "wallcontrol.h"
 #include "wallprofile.h"
 
 #include <QApplication>
@@ -153,7 +153,7 @@ int main(int argc, char *argv[])
     // The remembered wall first, so that the command line overrides it and
     // is remembered in turn.
     new WallProfile(&w, line);
-    if (!placeOnOutput(*w.testPatternWindow(), line.output, &error)) {
+    if (!w.control()->placeOnOutput(line.output, &error)) {
         QTextStream(stderr) << "walltest: " << error << '\n';
         return 2;
     }

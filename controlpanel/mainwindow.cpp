@@ -43,6 +43,7 @@ MainWindow::MainWindow(QWidget *parent)
     initSolidGrayState();
     initScanSpecialState();
     wallControl = new WallControl(this);
+    addOutputChooser();
 }
 
 MainWindow::~MainWindow()

@@ -8,6 +8,7 @@
 
 class dialog;
 class QPushButton;
+class QComboBox;
 class WallControl;
 namespace Ui { class MainWindow; }
 
@@ -113,6 +114,8 @@ private:
     void wirePlacement();
     void showWindowPlacement();
     void showPlacementWarning(const QString &warning);
+    void addOutputChooser();
+    void listOutputs();
     void fitPlacementRanges();
     void initColorTableState();
     void initSolidGrayState();
@@ -141,6 +144,7 @@ private:
     // only its failure is worth a message box, not that of a reload.
     bool pictureAwaited = false;
     WallControl *wallControl = nullptr;
+    QComboBox *outputChooser = nullptr;
 };
 
 #endif // MAINWINDOW_H

@@ -3,9 +3,12 @@
 #include "ui_mainwindow.h"
 
 #include "dialog.h"
+#include "wallcontrol.h"
 
+#include <QComboBox>
 #include <QCursor>
 #include <QGuiApplication>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QSignalBlocker>
@@ -96,6 +99,34 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     if (watched == patternWindow && (type == QEvent::Move || type == QEvent::Resize || type == QEvent::Show))
         showWindowPlacement();
     return QMainWindow::eventFilter(watched, event);
+}
+
+// Under the window's show and hide buttons: full screen on a chosen output,
+// which a Wayland desktop allows although it places no window itself.
+void MainWindow::addOutputChooser()
+{
+    outputChooser = new QComboBox(ui->pushButton_opendlg->parentWidget());
+    outputChooser->setObjectName(QStringLiteral("comboBox_output"));
+    outputChooser->setGeometry(610, 69, 151, 20);
+    outputChooser->setToolTip(tr("Show the test-pattern window full screen on this output"));
+    listOutputs();
+    connect(qApp, &QGuiApplication::screenAdded, this, &MainWindow::listOutputs);
+    connect(qApp, &QGuiApplication::screenRemoved, this, &MainWindow::listOutputs);
+    connect(outputChooser, qOverload<int>(&QComboBox::activated), this, [this](int index) {
+        QString error;
+        if (index == 0)
+            wallControl->setFullScreen(false);
+        else if (!wallControl->setFullScreenOn(outputChooser->itemText(index), &error))
+            QMessageBox::warning(this, tr("WARNING"), error);
+    });
+    outputChooser->show();
+}
+
+void MainWindow::listOutputs()
+{
+    outputChooser->clear();
+    outputChooser->addItem(tr("Full screen on…"));
+    outputChooser->addItems(wallControl->outputs());
 }
 
 // Where the operator looks when placing the window; empty clears it.

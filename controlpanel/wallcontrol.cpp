@@ -9,6 +9,7 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWindow>
 #include <QtDebug>
 
 namespace {
@@ -146,6 +147,42 @@ void WallControl::setFullScreen(bool on)
     }
 }
 
+bool WallControl::placeOnOutput(const QString &name, QString *error)
+{
+    if (name.isEmpty())
+        return true;
+    for (QScreen *output : QGuiApplication::screens()) {
+        if (output->name() != name)
+            continue;
+        // The native window carries the output Wayland is asked to fill.
+        if (window->isFullScreen())
+            window->showNormal();
+        window->winId();
+        window->windowHandle()->setScreen(output);
+        window->move(output->geometry().topLeft());
+        return true;
+    }
+    *error = QCoreApplication::translate("WallControl", "no output is called '%1': the outputs are %2")
+                 .arg(name, outputs().join(QLatin1String(", ")));
+    return false;
+}
+
+bool WallControl::setFullScreenOn(const QString &name, QString *error)
+{
+    if (!placeOnOutput(name, error))
+        return false;
+    setFullScreen(true);
+    return true;
+}
+
+QStringList WallControl::outputs() const
+{
+    QStringList names;
+    for (const QScreen *output : QGuiApplication::screens())
+        names << output->name();
+    return names;
+}
+
 void WallControl::setInfoVisible(bool visible)
 {
     window->setInfoVisible(visible);
@@ -177,6 +214,8 @@ WallState WallControl::state() const
     now.fullScreen = window->isFullScreen();
     now.infoVisible = window->state().infoVisible;
     now.frameReadout = window->frameReadoutVisible();
+    now.output = window->screen() ? window->screen()->name() : QString();
+    now.outputs = outputs();
     now.frames = window->frameFigures();
     return now;
 }

@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 
 class MainWindow;
 class dialog;
@@ -22,6 +23,8 @@ struct WallState
     bool fullScreen = false;
     bool infoVisible = true;
     bool frameReadout = false;  // the window shows how fast it is redrawn
+    QString output;             // the output the window is on
+    QStringList outputs;
     FrameFigures frames;
 };
 
@@ -65,6 +68,14 @@ public:
     void setWindowVisible(bool visible);
     bool isWindowVisible() const;
     void setFullScreen(bool on);
+    // Full screen on the output called `name` (QScreen::name()), which
+    // Wayland allows although it lets no program place its window. False,
+    // with the names there are in *error, when no output has that name.
+    bool setFullScreenOn(const QString &name, QString *error);
+    // Moves the window onto the output called `name` without showing it; an
+    // empty name leaves it be.
+    bool placeOnOutput(const QString &name, QString *error);
+    QStringList outputs() const;
     void setInfoVisible(bool visible);
     // One tick of the scan lines, whatever the window shows over them;
     // false, doing nothing, while no scan lines are shown.

@@ -172,6 +172,8 @@ QJsonObject RemoteApi::stateObject() const
                                                  { QStringLiteral("longest_gap_ms"), state.frames.longestGapMs },
                                                  { QStringLiteral("refresh_hz"), state.frames.refreshHz } } },
         { QStringLiteral("frame_readout"), state.frameReadout },
+        { QStringLiteral("output"), state.output },
+        { QStringLiteral("outputs"), QJsonArray::fromStringList(state.outputs) },
         { QStringLiteral("version"), QCoreApplication::applicationVersion() },
     };
 }
@@ -374,9 +376,27 @@ RemoteReply RemoteApi::putVisible(const QByteArray &body)
     return switchCommand(body, QStringLiteral("on"), [this](bool on) { control.setWindowVisible(on); });
 }
 
+// {"on": bool} and, going full screen, the output to fill: {"output": NAME}.
 RemoteReply RemoteApi::putFullscreen(const QByteArray &body)
 {
-    return switchCommand(body, QStringLiteral("on"), [this](bool on) { control.setFullScreen(on); });
+    QJsonObject object;
+    QString error;
+    if (!readObject(body, { QStringLiteral("on"), QStringLiteral("output") }, &object, &error))
+        return refusal(400, error);
+    const QJsonValue on = object.value(QStringLiteral("on"));
+    const QJsonValue output = object.value(QStringLiteral("output"));
+    if (!on.isBool())
+        return refusal(400, QStringLiteral("'on' must be true or false"));
+    if (!output.isUndefined() && (!output.isString() || !on.toBool()))
+        return refusal(400, QStringLiteral("'output' must be the name of an output, given with \"on\": true"));
+    return onGuiThread([this, on, output] {
+        QString problem;
+        if (output.isString() && !control.setFullScreenOn(output.toString(), &problem))
+            return refusal(400, problem);
+        if (!output.isString())
+            control.setFullScreen(on.toBool());
+        return stateReply();
+    });
 }
 
 RemoteReply RemoteApi::putInfo(const QByteArray &body)

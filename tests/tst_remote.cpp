@@ -132,6 +132,7 @@ private slots:
         QTest::newRow("full screen") << QByteArray("PUT") << QByteArray("/api/fullscreen") << QByteArray(R"({"on": true})") << token << 200 << "fullscreen" << "true";
         QTest::newRow("geometry") << QByteArray("PUT") << QByteArray("/api/geometry") << QByteArray(R"({"x": -100, "y": 50, "width": 640, "height": 360})") << token << 200 << "geometry" << R"({"height":360,"width":640,"x":-100,"y":50})";
         QTest::newRow("scan step without lines") << QByteArray("POST") << QByteArray("/api/scan/step") << QByteArray() << token << 409 << "error" << "no scan lines";
+        QTest::newRow("full screen on no such output") << QByteArray("PUT") << QByteArray("/api/fullscreen") << QByteArray(R"({"on": true, "output": "nosuch"})") << token << 400 << "error" << "no output is called 'nosuch'";
         QTest::newRow("frame readout shown") << QByteArray("PUT") << QByteArray("/api/frames") << QByteArray("{\"visible\":true}") << token << 200 << "frame_readout" << "true";
         QTest::newRow("page needs no token") << QByteArray("GET") << QByteArray("/") << QByteArray() << QByteArray() << 200 << "" << "";
 

@@ -131,6 +131,14 @@
         <source>Write the pattern as a PNG file (- for standard output), without any display, then exit.</source>
         <translation>Write the pattern as a PNG file (- for standard output), without any display, then exit.</translation>
     </message>
+    <message>
+        <source>--output goes with --fullscreen, and without --geometry</source>
+        <translation>--output goes with --fullscreen, and without --geometry</translation>
+    </message>
+    <message>
+        <source>With --fullscreen: fill output NAME, as the desktop names it; on Wayland the one way to choose where the window shows.</source>
+        <translation>With --fullscreen: fill output NAME, as the desktop names it; on Wayland the one way to choose where the window shows.</translation>
+    </message>
 </context>
 <context>
     <name>Export</name>
@@ -629,6 +637,14 @@ circles</translation>
         <source>s/pixel</source>
         <translation>s/px</translation>
     </message>
+    <message>
+        <source>Show the test-pattern window full screen on this output</source>
+        <translation>Show the test-pattern window full screen on this output</translation>
+    </message>
+    <message>
+        <source>Full screen on…</source>
+        <translation>Full screen on…</translation>
+    </message>
 </context>
 <context>
     <name>PatternName</name>
@@ -711,6 +727,17 @@ circles</translation>
     <message>
         <source>unknown pattern family &quot;%1&quot; (%2)</source>
         <translation>unknown pattern family &quot;%1&quot; (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>Platform</name>
+    <message>
+        <source>On Wayland the desktop decides where the test-pattern window appears: its position is the compositor&apos;s choice, not the placement. --fullscreen --output NAME fills one output exactly.</source>
+        <translation>On Wayland the desktop decides where the test-pattern window appears: its position is the compositor&apos;s choice, not the placement. --fullscreen --output NAME fills one output exactly.</translation>
+    </message>
+    <message>
+        <source>Wayland desktop: running through XWayland, so that the test-pattern window stands exactly where it is placed.</source>
+        <translation>Wayland desktop: running through XWayland, so that the test-pattern window stands exactly where it is placed.</translation>
     </message>
 </context>
 <context>
@@ -991,6 +1018,10 @@ circles</translation>
         <source>Redraws per second</source>
         <translation>Redraws per second</translation>
     </message>
+    <message>
+        <source>Full screen on %1</source>
+        <translation>Full screen on %1</translation>
+    </message>
 </context>
 <context>
     <name>RemoteServer</name>
@@ -1016,6 +1047,10 @@ circles</translation>
     <message>
         <source>walltest: the window at %1 lies partly off the desktop; only %2 of it shows</source>
         <translation>walltest: the window at %1 lies partly off the desktop; only %2 of it shows</translation>
+    </message>
+    <message>
+        <source>no output is called &apos;%1&apos;: the outputs are %2</source>
+        <translation>no output is called &apos;%1&apos;: the outputs are %2</translation>
     </message>
 </context>
 <context>

@@ -131,6 +131,14 @@
         <source>Write the pattern as a PNG file (- for standard output), without any display, then exit.</source>
         <translation>不显示任何窗口，把画面写成 PNG 文件（- 表示标准输出），然后退出。</translation>
     </message>
+    <message>
+        <source>--output goes with --fullscreen, and without --geometry</source>
+        <translation>--output 需与 --fullscreen 一起使用，且不能与 --geometry 同用</translation>
+    </message>
+    <message>
+        <source>With --fullscreen: fill output NAME, as the desktop names it; on Wayland the one way to choose where the window shows.</source>
+        <translation>与 --fullscreen 一起：铺满名为 NAME 的输出（按桌面的命名）；在 Wayland 上这是选择窗口显示位置的唯一方式。</translation>
+    </message>
 </context>
 <context>
     <name>Export</name>
@@ -626,6 +634,14 @@
         <source>s/pixel</source>
         <translation>s/px</translation>
     </message>
+    <message>
+        <source>Show the test-pattern window full screen on this output</source>
+        <translation>在此输出上全屏显示测试图窗口</translation>
+    </message>
+    <message>
+        <source>Full screen on…</source>
+        <translation>全屏于…</translation>
+    </message>
 </context>
 <context>
     <name>PatternName</name>
@@ -708,6 +724,17 @@
     <message>
         <source>unknown pattern family &quot;%1&quot; (%2)</source>
         <translation>未知画面类别“%1”（%2）</translation>
+    </message>
+</context>
+<context>
+    <name>Platform</name>
+    <message>
+        <source>On Wayland the desktop decides where the test-pattern window appears: its position is the compositor&apos;s choice, not the placement. --fullscreen --output NAME fills one output exactly.</source>
+        <translation>在 Wayland 上由桌面决定测试图窗口出现的位置：位置由合成器选择，而不是设定的位置。--fullscreen --output NAME 可准确铺满一个输出。</translation>
+    </message>
+    <message>
+        <source>Wayland desktop: running through XWayland, so that the test-pattern window stands exactly where it is placed.</source>
+        <translation>Wayland 桌面：通过 XWayland 运行，使测试图窗口准确位于设定的位置。</translation>
     </message>
 </context>
 <context>
@@ -988,6 +1015,10 @@
         <source>Redraws per second</source>
         <translation>每秒重绘次数</translation>
     </message>
+    <message>
+        <source>Full screen on %1</source>
+        <translation>已在 %1 上全屏</translation>
+    </message>
 </context>
 <context>
     <name>RemoteServer</name>
@@ -1013,6 +1044,10 @@
     <message>
         <source>walltest: the window at %1 lies partly off the desktop; only %2 of it shows</source>
         <translation>walltest：位于 %1 的窗口部分在桌面之外；只显示其中的 %2</translation>
+    </message>
+    <message>
+        <source>no output is called &apos;%1&apos;: the outputs are %2</source>
+        <translation>没有名为“%1”的输出：现有的输出为 %2</translation>
     </message>
 </context>
 <context>
