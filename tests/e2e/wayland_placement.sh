@@ -82,7 +82,7 @@ fill_named_output() {
     { LC_ALL=C.UTF-8 XDG_CONFIG_HOME=$E2E_TMP/config "$binary" --fullscreen --output no-such-output >"$log" 2>&1; } 2>/dev/null
     status=$?
     [ "$status" = 2 ] || fail "$1: an unknown output gave exit $status, not 2: $(cat "$log")"
-    output=$(sed -n "s/.*--output: the outputs are \([^,]*\).*/\1/p" "$log")
+    output=$(sed -n "s/.* the outputs are \([^,]*\).*/\1/p" "$log")
     [ -n "$output" ] || fail "$1: an unknown output does not list the outputs: $(cat "$log")"
     LC_ALL=C.UTF-8 XDG_CONFIG_HOME=$E2E_TMP/config "$binary" --fullscreen --output "$output" \
         --pattern "solid:color=$colour" --no-info >"$log" 2>&1 &
