@@ -11,14 +11,13 @@ namespace {
 // drawing places them: line j at shift + pitch * (j + half), j = 0 .. length / pitch.
 // A line covers the rows the pen's footprint gives; near the top or left
 // edge, where the toolkit's rounding may reach one row further, one more on
-// each side. False when the footprint cannot be measured.
-bool lineStrips(const PatternState &state, const QRect &rect, bool horizontal, QRegion *strips)
+// each side.
+void addLineStrips(const PatternState &state, const QRect &rect, bool horizontal, const StraightLineCover &cover,
+                   QRegion *strips)
 {
-    int low = 0;
-    int high = 0;
-    int edgeZone = 0;
-    if (!straightLineCover(state, horizontal, &low, &high, &edgeZone))
-        return false;
+    const int low = horizontal ? cover.rowsLow : cover.columnsLow;
+    const int high = horizontal ? cover.rowsHigh : cover.columnsHigh;
+    const int edgeZone = cover.edgeZone;
     const int length = horizontal ? rect.height() : rect.width();
     const int sign = state.scanDirection;
     const int shift = sign * state.scanOffset;
@@ -32,7 +31,6 @@ bool lineStrips(const PatternState &state, const QRect &rect, bool horizontal, Q
                               : QRect(rect.left() + first, rect.top(), count, rect.height());
     }
     *strips &= rect;
-    return true;
 }
 
 qint64 areaOf(const QRegion &region)
@@ -52,7 +50,12 @@ qint64 areaOf(const QRegion &region)
 QVector<QRegion> scanLinesChange(const PatternState &before, const PatternState &after, const QRect &rect)
 {
     const QVector<QRegion> whole{ QRegion(rect) };
-    if (after.scanDiagonalLR || after.scanDiagonalRL || after.scanPitch < 1 || before.scanDirection != after.scanDirection)
+    // The pen is measured once a step: only the offset may differ between
+    // the two states, else the window is repainted whole anyway.
+    StraightLineCover cover;
+    if (after.scanDiagonalLR || after.scanDiagonalRL || after.scanPitch < 1 || before.scanDirection != after.scanDirection
+        || before.scanPitch != after.scanPitch || before.scanLineWidth != after.scanLineWidth
+        || !straightLineCover(after, &cover))
         return whole;
     QVector<QRegion> parts;
     qint64 area = 0;
@@ -60,8 +63,8 @@ QVector<QRegion> scanLinesChange(const PatternState &before, const PatternState 
         if (!(horizontal ? after.scanHorizontal : after.scanVertical))
             continue;
         QRegion strips;
-        if (!lineStrips(before, rect, horizontal, &strips) || !lineStrips(after, rect, horizontal, &strips))
-            return whole;
+        addLineStrips(before, rect, horizontal, cover, &strips);
+        addLineStrips(after, rect, horizontal, cover, &strips);
         area += areaOf(strips);
         parts.append(strips);
     }

@@ -301,15 +301,13 @@ void drawEdgeZoneLines(QPainter &painter, const PatternState &state, const QRect
 
 } // namespace
 
-bool straightLineCover(const PatternState &state, bool horizontal, int *low, int *high, int *edgeZone)
+bool straightLineCover(const PatternState &state, StraightLineCover *cover)
 {
     PenFootprint footprint;
     if (state.scanLineWidth < 1 || !measureFootprint(QPen(Qt::white, state.scanLineWidth), footprint))
         return false;
-    const Span &span = horizontal ? footprint.horizontal : footprint.vertical;
-    *low = span.low;
-    *high = span.high;
-    *edgeZone = straightEdgeZone(state);
+    *cover = { footprint.horizontal.low, footprint.horizontal.high, footprint.vertical.low, footprint.vertical.high,
+               straightEdgeZone(state) };
     return true;
 }
 

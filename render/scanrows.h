@@ -16,10 +16,20 @@ class QPainter;
 // cannot take copied pixels); the caller then draws the lines itself.
 bool drawScanLineRows(QPainter &painter, const PatternState &state, const QRect &rect);
 
-// The rows (columns) that a horizontal (vertical) line of the state's width
-// covers, as offsets low .. high from its position, measured as the drawing
-// measures them, and how far from the window's top (left) edge lines may
-// cover a row more. False when the pen covers no single run.
-bool straightLineCover(const PatternState &state, bool horizontal, int *low, int *high, int *edgeZone);
+// The rows a horizontal line of the state's width covers and the columns a
+// vertical one covers, as offsets low .. high from its position, measured
+// as the drawing measures them, and how far from the window's top (left)
+// edge lines may cover a row (column) more.
+struct StraightLineCover
+{
+    int rowsLow = 0;
+    int rowsHigh = 0;
+    int columnsLow = 0;
+    int columnsHigh = 0;
+    int edgeZone = 0;
+};
+
+// False when the pen covers no single run.
+bool straightLineCover(const PatternState &state, StraightLineCover *cover);
 
 #endif // SCANROWS_H
