@@ -71,6 +71,9 @@ int runExport(int argc, char **argv, const CommandLine &line, Language language)
     request.size = line.exportSize;
     request.frames = line.frames;
     request.fps = line.fps;
+    request.canvas = line.canvas;
+    request.atGiven = line.atGiven;
+    request.atUtcMs = line.atUtcMs;
     QString error;
     if (!exportPattern(request, &error)) {
         QTextStream(stderr) << "walltest: " << error << '\n';

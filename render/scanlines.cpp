@@ -105,7 +105,7 @@ static void drawFontTest(QPainter &painter, const PatternState &state, const QRe
         drawScanBackground(painter, state, rect);
         return;
     }
-    if (!canCopyFrames(painter) || !rect.topLeft().isNull()) {
+    if (!canKeepFrames(painter) || !rect.topLeft().isNull()) {
         fillBase(painter, state, rect);
         drawScanBackground(painter, state, rect);
         drawFontTestLines(painter, state, rect);

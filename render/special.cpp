@@ -146,7 +146,7 @@ static void drawGridAndCirclesLiterally(QPainter &painter, const QRect &rect)
 // The chart stands still: drawn once per size and base colour, then copied.
 static void drawGridAndCircles(QPainter &painter, const PatternState &state, const QRect &rect, Kept<KeptImage> &kept)
 {
-    if (!canCopyFrames(painter) || !rect.topLeft().isNull()) {
+    if (!canKeepFrames(painter) || !rect.topLeft().isNull()) {
         fillBase(painter, state, rect);
         drawGridAndCirclesLiterally(painter, rect);
         return;
@@ -183,6 +183,12 @@ static QImage shownPicture(const QImage &picture, bool fit, const QRect &rect, K
 static void drawPicture(QPainter &painter, const PatternState &state, const QRect &rect, FrameCache &cache)
 {
     const QImage &picture = cache.picture;
+    if (state.canvas.isSet()) {
+        // Decoded for this part of the canvas alone, already fitted.
+        fillBase(painter, state, rect);
+        painter.drawImage(state.canvas.origin, picture);
+        return;
+    }
     if (!canCopyFrames(painter) || !rect.topLeft().isNull() || picture.isNull()) {
         fillBase(painter, state, rect);
         if (!picture.isNull())
