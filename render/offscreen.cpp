@@ -21,9 +21,19 @@ bool hasCopyablePixels(const QPaintDevice *device)
 
 } // namespace
 
+namespace {
+
+bool movesWholePixels(const QTransform &transform)
+{
+    return transform.type() <= QTransform::TxTranslate && transform.dx() == qRound(transform.dx())
+        && transform.dy() == qRound(transform.dy());
+}
+
+} // namespace
+
 bool paintsDevicePixels(const QPainter &painter)
 {
-    return painter.combinedTransform().type() == QTransform::TxNone && !painter.hasClipping()
+    return movesWholePixels(painter.combinedTransform()) && !painter.hasClipping()
         && !painter.testRenderHint(QPainter::Antialiasing);
 }
 
@@ -39,12 +49,10 @@ bool canCopyFrames(const QPainter &painter)
 
 bool canKeepFrames(const QPainter &painter)
 {
-    const QTransform &transform = painter.worldTransform();
-    const bool wholePixels = transform.type() <= QTransform::TxTranslate && transform.dx() == qRound(transform.dx())
-        && transform.dy() == qRound(transform.dy());
     const QPaintDevice *device = painter.device();
     return painter.isActive() && device && painter.paintEngine()->type() == QPaintEngine::Raster
-        && hasCopyablePixels(device) && device->devicePixelRatioF() == 1.0 && wholePixels && !painter.hasClipping()
+        && hasCopyablePixels(device) && device->devicePixelRatioF() == 1.0 && movesWholePixels(painter.worldTransform())
+        && !painter.hasClipping()
         && painter.compositionMode() == QPainter::CompositionMode_SourceOver && painter.opacity() == 1.0
         && !painter.testRenderHint(QPainter::Antialiasing);
 }
@@ -106,8 +114,12 @@ void repeatRowDown(QPainter &painter, const QImage &strip, int stripRow, int top
 void fillRowsFromColumn(QPainter &painter, const QImage &strip, int stripColumn, int x, int width, int top,
                         int count)
 {
-    if (width <= 0)
+    // Only the rows the painter reaches: on a part of a canvas most lie outside.
+    const QRect reached = reachableRect(painter, QRect(x, top, width, count));
+    if (reached.isEmpty())
         return;
+    top = reached.top();
+    count = reached.height();
     const int end = top + count;
     int runStart = top;
     for (int y = top + 1; y <= end; ++y) {

@@ -21,8 +21,8 @@ class QPaintDevice;
 class QPainter;
 
 // True when the painter maps pattern coordinates straight onto device
-// pixels, the condition under which a strip drawn off-screen lands on the
-// same pixels.
+// pixels, at most moved by whole pixels (a part of a canvas), the condition
+// under which a strip drawn off-screen lands on the same pixels.
 bool paintsDevicePixels(const QPainter &painter);
 
 // Whether a whole frame drawn off-screen can stand in for drawing on this
