@@ -161,7 +161,10 @@ int main(int argc, char *argv[])
         return 2;
     }
     w.show();
-    applyCommandLine(w, line);
+    if (!applyCommandLine(w, line, &error)) {
+        QTextStream(stderr) << "walltest: --canvas: " << error << '\n';
+        return 2;
+    }
     // Declared after the panel, so it stops before the panel goes.
     std::unique_ptr<RemoteServer> remote;
     if (line.remotePort >= 0) {

@@ -9,6 +9,7 @@
 class dialog;
 class QPushButton;
 class QComboBox;
+class QLabel;
 class WallControl;
 namespace Ui { class MainWindow; }
 
@@ -116,6 +117,8 @@ private:
     void showPlacementWarning(const QString &warning);
     void addOutputChooser();
     void listOutputs();
+    void addWallStatus();
+    void showWallStatus();
     void fitPlacementRanges();
     void initColorTableState();
     void initSolidGrayState();
@@ -145,6 +148,7 @@ private:
     bool pictureAwaited = false;
     WallControl *wallControl = nullptr;
     QComboBox *outputChooser = nullptr;
+    QLabel *wallStatus = nullptr;
 };
 
 #endif // MAINWINDOW_H
