@@ -205,17 +205,21 @@ private slots:
         after.scanOffset = offsetAfter;
         const QSize size(643, 365);
         const QRect rect(QPoint(0, 0), size);
-        PatternRenderer live;
-        QImage screen = fullFrame(live, before, size, QPoint());
-        const QVector<QRegion> parts = live.changedParts(before, after, rect, &screen);
-        for (const QRegion &part : parts)
-            paintInside(screen, live, after, part, QPoint());
-        QCOMPARE(screen, fullFrame(live, after, size, QPoint()));
-        // A step of thin straight lines repaints their strips, one part per set.
-        if (width == 1 && !(sets & 12) && offsetAfter == offsetBefore + 1) {
-            QCOMPARE(parts.size(), (sets & 1) + (sets & 2) / 2);
+        // Alone, and as a part of a larger canvas away from its corner.
+        for (const WallCanvas &canvas : { WallCanvas(), WallCanvas{ QSize(2000, 900), QPoint(517, 211) } }) {
+            before.canvas = after.canvas = canvas;
+            PatternRenderer live;
+            QImage screen = fullFrame(live, before, size, QPoint());
+            const QVector<QRegion> parts = live.changedParts(before, after, rect, &screen);
             for (const QRegion &part : parts)
-                QVERIFY2(areaOf(part) * 4 < qint64(size.width()) * size.height(), "a step repaints strips");
+                paintInside(screen, live, after, part, QPoint());
+            QCOMPARE(screen, fullFrame(live, after, size, QPoint()));
+            // A step of thin straight lines repaints their strips, one part per set.
+            if (width == 1 && !(sets & 12) && offsetAfter == offsetBefore + 1) {
+                QCOMPARE(parts.size(), (sets & 1) + (sets & 2) / 2);
+                for (const QRegion &part : parts)
+                    QVERIFY2(areaOf(part) * 4 < qint64(size.width()) * size.height(), "a step repaints strips");
+            }
         }
     }
 
@@ -224,16 +228,23 @@ private slots:
     void windowMatchesFullFrameAfterTicks_data()
     {
         QTest::addColumn<int>("family");
-        QTest::newRow("moving square") << int(SquareCase);
-        QTest::newRow("full-window clock") << int(ClockCase);
-        QTest::newRow("cabinet clock") << int(CabinetCase);
+        QTest::addColumn<bool>("onCanvas");
+        for (const bool onCanvas : { false, true }) {
+            const char *where = onCanvas ? ", part of a canvas" : "";
+            QTest::addRow("moving square%s", where) << int(SquareCase) << onCanvas;
+            QTest::addRow("full-window clock%s", where) << int(ClockCase) << onCanvas;
+            QTest::addRow("cabinet clock%s", where) << int(CabinetCase) << onCanvas;
+        }
     }
 
     void windowMatchesFullFrameAfterTicks()
     {
         QFETCH(int, family);
+        QFETCH(bool, onCanvas);
         dialog window;
         window.setGeometry(0, 0, 640, 400);
+        if (onCanvas)
+            window.setCanvas(WallCanvas{ QSize(900, 600), QPoint(40, 30) });
         window.seedRandom(7);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
