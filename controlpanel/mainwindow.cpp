@@ -5,6 +5,8 @@
 #include "wallcontrol.h"
 
 #include <QColorDialog>
+#include <QLabel>
+#include <QStatusBar>
 #include <QPainter>
 #include <QPainterPath>
 #include <QtMath>
@@ -149,4 +151,15 @@ void MainWindow::setWellColor(ColorWell well, const QColor &color)
         return; // keeps the well's style sheet from the form
     *picked = color;
     button->setStyleSheet(QStringLiteral("background-color: ") + color.name());
+}
+
+void MainWindow::setWallGroupStatus(const QString &text)
+{
+    if (!wallGroupStatus) {
+        wallGroupStatus = new QLabel(this);
+        wallGroupStatus->setContentsMargins(6, 0, 6, 6);
+        statusBar()->addPermanentWidget(wallGroupStatus, 1);
+    }
+    wallGroupStatus->setText(text);
+    wallGroupStatus->setVisible(!text.isEmpty());
 }

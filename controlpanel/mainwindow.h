@@ -9,6 +9,7 @@
 class dialog;
 class QPushButton;
 class QComboBox;
+class QLabel;
 class WallControl;
 namespace Ui { class MainWindow; }
 
@@ -38,6 +39,10 @@ public:
     QString picturePath() const { return chosenPicturePath; }
     // Shows the picture as the file chooser does; it decodes in the background.
     void setPicturePath(const QString &path);
+
+    // The wall group's name and members on the panel's bottom line, as the
+    // group tells them; an empty text takes the line away.
+    void setWallGroupStatus(const QString &text);
 
 signals:
     void sendcolorlist(QVector<QColor>, int, int);
@@ -145,6 +150,7 @@ private:
     bool pictureAwaited = false;
     WallControl *wallControl = nullptr;
     QComboBox *outputChooser = nullptr;
+    QLabel *wallGroupStatus = nullptr;
 };
 
 #endif // MAINWINDOW_H
