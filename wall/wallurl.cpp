@@ -23,11 +23,10 @@ QString hostText(const QString &host)
 
 QString addressText(const WallAddress &address, bool withPassword)
 {
+    // One arg() for all: a password's percent escapes look like place markers.
     return QStringLiteral("%1://%2%3:%4/%5")
         .arg(address.tls ? QStringLiteral("mqtts") : QStringLiteral("mqtt"), credentials(address, withPassword),
-             hostText(address.host))
-        .arg(address.port)
-        .arg(address.name);
+             hostText(address.host), QString::number(address.port), address.name);
 }
 
 // HOST[:PORT], the host possibly an IPv6 address in brackets.
