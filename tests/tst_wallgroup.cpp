@@ -137,6 +137,8 @@ void TestWallGroup::invalidMessages_data()
     QTest::newRow("v as text") << patternTopic << QByteArray(R"({"v":"1","value":"grid","time":5,"member":"b"})");
     QTest::newRow("unknown pattern") << patternTopic << message(QStringLiteral("rainbow"), now, QStringLiteral("b"));
     QTest::newRow("key out of range") << patternTopic << message(QStringLiteral("scan:width=5000"), now, QStringLiteral("b"));
+    QTest::newRow("picture that is no file here")
+        << patternTopic << message(QStringLiteral("picture:path=/dev/zero"), now, QStringLiteral("b"));
     QTest::newRow("pattern as number") << patternTopic << message(7, now, QStringLiteral("b"));
     QTest::newRow("info as text") << infoTopic << message(QStringLiteral("true"), now, QStringLiteral("b"));
     QTest::newRow("visible as number") << QByteArray("walltest/hall/state/visible") << message(1, now, QStringLiteral("b"));

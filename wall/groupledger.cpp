@@ -3,6 +3,7 @@
 #include "patternname.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
@@ -97,6 +98,13 @@ bool groupPatternName(const QString &text, QString *canonical, QString *error)
     PatternName name;
     if (!parsePatternName(text, &name, error))
         return false;
+    // Each computer reads its own disk: a picture is shown where that file
+    // exists, and a device or a folder is never read.
+    const QString path = name.text(QStringLiteral("path"));
+    if (name.family == QLatin1String("picture") && !path.isEmpty() && !QFileInfo(path).isFile()) {
+        *error = QCoreApplication::translate("WallGroup", "no picture file \"%1\" on this computer").arg(path);
+        return false;
+    }
     const QString source = QStringLiteral("source");
     if (name.values.value(source) == QLatin1String("reset"))
         name.values[source] = QStringLiteral("system");
