@@ -6,7 +6,6 @@
 
 #include <QColorDialog>
 #include <QLabel>
-#include <QStatusBar>
 #include <QPainter>
 #include <QPainterPath>
 #include <QtMath>
@@ -155,11 +154,15 @@ void MainWindow::setWellColor(ColorWell well, const QColor &color)
 
 void MainWindow::setWallGroupStatus(const QString &text)
 {
+    // The panel's layout is fixed to the pixel: the line goes in the free
+    // space of the title row, left of the close button, on both pages.
     if (!wallGroupStatus) {
         wallGroupStatus = new QLabel(this);
-        wallGroupStatus->setContentsMargins(6, 0, 6, 6);
-        statusBar()->addPermanentWidget(wallGroupStatus, 1);
+        wallGroupStatus->setGeometry(140, 8, 420, 20);
+        wallGroupStatus->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        wallGroupStatus->setStyleSheet(QStringLiteral("color: #555; background: transparent;"));
     }
+    wallGroupStatus->raise();
     wallGroupStatus->setText(text);
     wallGroupStatus->setVisible(!text.isEmpty());
 }

@@ -1176,8 +1176,8 @@ circles</translation>
         <translation>wall group %1: lost the broker at %2; running alone and retrying</translation>
     </message>
     <message>
-        <source>Wall group %1: no broker at %2, running alone</source>
-        <translation>Wall group %1: no broker at %2, running alone</translation>
+        <source>Wall group %1: no broker, running alone</source>
+        <translation>Wall group %1: no broker, running alone</translation>
     </message>
     <message>
         <source>Wall group %1: %2 of %3 members online</source>

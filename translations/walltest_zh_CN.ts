@@ -1173,8 +1173,8 @@
         <translation>拼接组 %1：与位于 %2 的代理断开；单独运行并重试</translation>
     </message>
     <message>
-        <source>Wall group %1: no broker at %2, running alone</source>
-        <translation>拼接组 %1：%2 上没有代理，单独运行</translation>
+        <source>Wall group %1: no broker, running alone</source>
+        <translation>拼接组 %1：没有代理，单独运行</translation>
     </message>
     <message>
         <source>Wall group %1: %2 of %3 members online</source>

@@ -107,11 +107,23 @@ WallGroup::WallGroup(MainWindow *owner, const Start &given)
         log(QCoreApplication::translate("WallGroup", "wall group %1: %2").arg(start.address.name, error));
     announceTimer->start();
     showStatus();
+    // A member that quits says so at once, rather than leaving it to its last will.
+    if (QCoreApplication::instance())
+        connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this,
+                [this] { leave(currentMemberFacts(*control)); });
 }
 
+// The panel's children, WallControl among them, may be gone by now: the
+// goodbye was said when the application quit, or is said with what was
+// announced last.
 WallGroup::~WallGroup()
 {
-    MemberEntry gone = currentMemberFacts(*control);
+    leave(announced);
+}
+
+void WallGroup::leave(const MemberEntry &facts)
+{
+    MemberEntry gone = facts;
     gone.online = false;
     link->stop(ledger.memberTopic(start.memberId), GroupLedger::memberMessage(gone, start.memberId, nowMs()));
 }
@@ -286,8 +298,8 @@ QJsonObject WallGroup::statusObject() const
 void WallGroup::showStatus()
 {
     if (!link->isConnected()) {
-        panel->setWallGroupStatus(QCoreApplication::translate("WallGroup", "Wall group %1: no broker at %2, running alone")
-                                      .arg(start.address.name, where()));
+        panel->setWallGroupStatus(QCoreApplication::translate("WallGroup", "Wall group %1: no broker, running alone")
+                                      .arg(start.address.name));
         return;
     }
     QMap<QString, MemberEntry> members = ledger.members();

@@ -59,6 +59,7 @@ private:
     void offerUnseenValues();
     void announce();
     void showStatus();
+    void leave(const MemberEntry &facts);
     QJsonValue shownOnWall(Shared value) const;
     QString where() const;
 
