@@ -81,6 +81,17 @@ wait_for "$B_URL" state 'j["visible"]' True || fail "B did not open its window f
 wait_for "$A_URL" wall 'sum(m["online"] for m in j["members"])' 2 || fail "A does not list both members online"
 [ "$(field "$B_URL" wall 'j["name"], j["broker"]')" = "$group connected" ] || fail "B's /api/wall: $(api "$B_URL/api/wall")"
 
+# The phone page lists both members and marks each whose clock is not
+# synchronised, as /api/wall tells.
+if command -v chromium >/dev/null; then
+    chromium --headless --no-sandbox --disable-gpu --virtual-time-budget=3000 --dump-dom "$A_URL/?token=$token" \
+        2>/dev/null >"$E2E_TMP/page.html"
+    [ "$(grep -o 'class="member"' "$E2E_TMP/page.html" | wc -l)" = 2 ] || fail "the phone page does not list both members online"
+    unsynchronised=$(field "$A_URL" wall 'sum(not m["clock"]["synchronised"] for m in j["members"])')
+    [ "$(grep -o 'class="clock unsynced"' "$E2E_TMP/page.html" | wc -l)" = "$unsynchronised" ] ||
+        fail "the phone page does not mark the $unsynchronised members whose clock is not synchronised"
+fi
+
 # A change through either member reaches the other within 200 ms (the
 # median of three, so one stall of a busy machine does not decide).
 latencies=()
