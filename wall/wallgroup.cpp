@@ -21,6 +21,8 @@ namespace {
 // changed, looked at this often.
 const int announceIntervalMs = 15000;
 const int longestLoggedTopic = 200;
+// A broker on the local network answers well within this.
+const int noBrokerNoticeMs = 2000;
 
 qint64 nowMs()
 {
@@ -68,7 +70,20 @@ WallGroup::WallGroup(MainWindow *owner, const Start &given)
     for (Shared value : sharedValues)
         ledger.setShown(value, Change{ shownOnWall(value), givenNow[int(value)] ? startTime : 0, start.memberId });
     keepPatternShown();
+    link = new MqttLink(linkOptions(startTime), this);
+    settleTimer->setSingleShot(true);
+    settleTimer->setInterval(SettleMs);
+    announceTimer->setInterval(announceIntervalMs);
+    wire();
+    QString error;
+    if (!link->start(&error))
+        log(QCoreApplication::translate("WallGroup", "wall group %1: %2").arg(start.address.name, error));
+    announceTimer->start();
+    showStatus();
+}
 
+MqttLink::Options WallGroup::linkOptions(qint64 startTime) const
+{
     MemberEntry gone = currentMemberFacts(*control);
     gone.online = false;
     MqttLink::Options options;
@@ -78,11 +93,11 @@ WallGroup::WallGroup(MainWindow *owner, const Start &given)
     options.subscription = ledger.subscription();
     options.willTopic = ledger.memberTopic(start.memberId);
     options.willPayload = GroupLedger::memberMessage(gone, start.memberId, startTime);
-    link = new MqttLink(options, this);
+    return options;
+}
 
-    settleTimer->setSingleShot(true);
-    settleTimer->setInterval(SettleMs);
-    announceTimer->setInterval(announceIntervalMs);
+void WallGroup::wire()
+{
     connect(settleTimer, &QTimer::timeout, this, &WallGroup::offerUnseenValues);
     connect(announceTimer, &QTimer::timeout, this, &WallGroup::announce);
     connect(control, &WallControl::changed, this, &WallGroup::noticeChange);
@@ -97,16 +112,11 @@ WallGroup::WallGroup(MainWindow *owner, const Start &given)
                 .arg(start.address.name, where(), reason));
     });
     // Said once when no broker answers at start; the link goes on looking.
-    QTimer::singleShot(2000, this, [this] {
+    QTimer::singleShot(noBrokerNoticeMs, this, [this] {
         if (!everConnected)
             log(QCoreApplication::translate("WallGroup", "wall group %1: no broker at %2; running alone and retrying")
                     .arg(start.address.name, where()));
     });
-    QString error;
-    if (!link->start(&error))
-        log(QCoreApplication::translate("WallGroup", "wall group %1: %2").arg(start.address.name, error));
-    announceTimer->start();
-    showStatus();
     // A member that quits says so at once, rather than leaving it to its last will.
     if (QCoreApplication::instance())
         connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this,

@@ -2,13 +2,13 @@
 #define WALLGROUP_H
 
 #include "groupledger.h"
+#include "mqttlink.h"
 #include "wallurl.h"
 
 #include <QJsonObject>
 #include <QObject>
 
 class MainWindow;
-class MqttLink;
 class QTimer;
 class WallControl;
 struct CommandLine;
@@ -49,6 +49,8 @@ public:
     QJsonObject statusObject() const;
 
 private:
+    MqttLink::Options linkOptions(qint64 startTime) const;
+    void wire();
     void noticeChange();
     void receive(const QByteArray &topic, const QByteArray &payload);
     void takeChange(Shared value);
