@@ -267,7 +267,7 @@ bool parseCommandLine(const QStringList &arguments, CommandLine *out, QString *e
         { QStringLiteral("remote"), QCoreApplication::translate("CommandLine", "Serve the remote-control page and API on PORT, on all addresses or on ADDRESS only."), QStringLiteral("[ADDRESS:]PORT") },
         { QStringLiteral("remote-token"), QCoreApplication::translate("CommandLine", "The remote control's access token, instead of the one kept in the profile."), QStringLiteral("TOKEN") },
         { QStringLiteral("pictures"), QCoreApplication::translate("CommandLine", "The folder whose pictures the remote control may show (none by default)."), QStringLiteral("DIR") },
-        { QStringLiteral("wall"), QCoreApplication::translate("CommandLine", "Join the wall group NAME on an MQTT broker (mqtts:// for TLS), remembered in the profile; off leaves it."), QStringLiteral("mqtt://[USER:PASSWORD@]HOST[:PORT]/NAME") },
+        { QStringLiteral("wall"), QCoreApplication::translate("CommandLine", "Join a wall group on an MQTT broker, URL being mqtt://[USER:PASSWORD@]HOST[:PORT]/NAME (mqtts:// for TLS); remembered in the profile, off leaves it."), QStringLiteral("URL") },
         { QStringLiteral("wall-ca"), QCoreApplication::translate("CommandLine", "With an mqtts:// --wall: trust the broker's certificate by the CA in FILE instead of the system's."), QStringLiteral("FILE") },
     });
 

@@ -148,8 +148,8 @@
         <translation>not a readable file</translation>
     </message>
     <message>
-        <source>Join the wall group NAME on an MQTT broker (mqtts:// for TLS), remembered in the profile; off leaves it.</source>
-        <translation>Join the wall group NAME on an MQTT broker (mqtts:// for TLS), remembered in the profile; off leaves it.</translation>
+        <source>Join a wall group on an MQTT broker, URL being mqtt://[USER:PASSWORD@]HOST[:PORT]/NAME (mqtts:// for TLS); remembered in the profile, off leaves it.</source>
+        <translation>Join a wall group on an MQTT broker, URL being mqtt://[USER:PASSWORD@]HOST[:PORT]/NAME (mqtts:// for TLS); remembered in the profile, off leaves it.</translation>
     </message>
     <message>
         <source>With an mqtts:// --wall: trust the broker&apos;s certificate by the CA in FILE instead of the system&apos;s.</source>

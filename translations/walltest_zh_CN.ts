@@ -148,8 +148,8 @@
         <translation>不是可读的文件</translation>
     </message>
     <message>
-        <source>Join the wall group NAME on an MQTT broker (mqtts:// for TLS), remembered in the profile; off leaves it.</source>
-        <translation>加入 MQTT 代理上的拼接组 NAME（mqtts:// 使用 TLS），记在配置中；off 表示退出。</translation>
+        <source>Join a wall group on an MQTT broker, URL being mqtt://[USER:PASSWORD@]HOST[:PORT]/NAME (mqtts:// for TLS); remembered in the profile, off leaves it.</source>
+        <translation>加入 MQTT 代理上的拼接组，URL 为 mqtt://[用户:密码@]主机[:端口]/名称（mqtts:// 使用 TLS）；记在配置中，off 表示退出。</translation>
     </message>
     <message>
         <source>With an mqtts:// --wall: trust the broker&apos;s certificate by the CA in FILE instead of the system&apos;s.</source>
