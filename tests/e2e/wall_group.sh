@@ -2,7 +2,8 @@
 # screen, on a broker of the test's own. A change made through either
 # member's API shows on both, as the export draws it; a member killed is
 # listed offline; a change made while the broker is away wins once it and a
-# restarted member are back; hostile messages change nothing.
+# member restarted on its remembered group are back; hostile messages change
+# nothing; a member without a broker runs alone and finds it when it comes.
 # Usage: bash wall_group.sh <path-to-walltest> <artifact-dir>
 set -u
 . "$(dirname "$0")/lib.sh"
@@ -34,12 +35,14 @@ stop_broker() {
 }
 
 # start_member NAME GEOMETRY [ARGUMENTS...]: sets NAME_PID and NAME_URL.
+# With REMEMBERED=1 the member joins the group its profile remembers.
 start_member() {
-    local name=$1 geometry=$2
+    local name=$1 geometry=$2 wall=(--wall "mqtt://127.0.0.1:$port/$group")
     shift 2
+    [ "${REMEMBERED:-}" = 1 ] && wall=()
     mkdir -p "$E2E_TMP/$name"
     E2E_CONFIG=$E2E_TMP/$name start_walltest "$binary" "$artifacts/wall_group-$name.log" \
-        --wall "mqtt://127.0.0.1:$port/$group" --remote 127.0.0.1:0 --remote-token "$token" --geometry "$geometry" "$@"
+        "${wall[@]}" --remote 127.0.0.1:0 --remote-token "$token" --geometry "$geometry" "$@"
     local address
     address=$(remote_address "$artifacts/wall_group-$name.log") || fail "member $name printed no remote-control address"
     printf -v "${name}_PID" %s "$WALLTEST_PID"
@@ -140,7 +143,7 @@ wait_for "$A_URL" wall 'j["broker"]' connecting || fail "A did not notice that t
 [ "$(api -X PUT -d '{"pattern": "grayblocks"}' "$A_URL/api/pattern" | python3 -c 'import json, sys; print(json.load(sys.stdin)["pattern"])')" = grayblocks ] ||
     fail "a change without the broker was not answered as without a group"
 start_broker
-start_member B 800x400+800+0
+REMEMBERED=1 start_member B 800x400+800+0
 wait_for "$B_URL" state 'j["pattern"]' grayblocks 100 || fail "the restarted member did not take the change made without the broker"
 wait_for "$A_URL" wall "[m['online'] for m in j['members'] if m['id'] == '$B_ID']" "[True]" 50 ||
     fail "the restarted member did not replace its own entry: $(api "$A_URL/api/wall")"
