@@ -114,6 +114,14 @@ median=$(printf '%s\n' "${latencies[@]}" | sort -n | sed -n 2p)
 echo "change to show on the other member: ${latencies[*]} ms"
 [ "$median" -le 200 ] || fail "a change took $median ms (median) to reach the other member"
 
+# A change taken from the group is not published again: one change, one
+# message, beside the retained one a new subscriber gets first.
+mosquitto_sub -p "$port" -t "walltest/$group/state/pattern" -W 2 >"$E2E_TMP/traffic" 2>/dev/null &
+sleep 0.3
+put "$A_URL" pattern '{"pattern": "chars"}'
+wait "$!"
+[ "$(wc -l <"$E2E_TMP/traffic")" = 2 ] || fail "one change made $(($(wc -l <"$E2E_TMP/traffic") - 1)) messages: $(cat "$E2E_TMP/traffic")"
+
 # The information text is shared; each member's screen is the export of the
 # group's pattern at its own size.
 put "$A_URL" info '{"visible": false}'
@@ -188,4 +196,10 @@ done
 grep -q 'no broker at' "$artifacts/wall_group-C.log" || fail "C did not say that it runs alone"
 start_broker
 wait_for "$C_URL" wall 'j["broker"]' connected 50 || fail "C did not find the broker that came"
+# --wall off leaves the remembered group.
+kill "$C_PID"
+wait "$C_PID" 2>/dev/null
+REMEMBERED=1 start_member C 400x300+0+500 --wall off
+[ "$(field "$C_URL" wall 'j["name"], j["broker"], j["members"]')" = "None off []" ] || fail "--wall off did not leave the group"
+grep -q '^group=' "$E2E_TMP/C/walltest/default.ini" && fail "--wall off left the group in the profile"
 echo "PASS: the wall group shares its changes, lists its members and stands a broker's restart and hostile messages"
