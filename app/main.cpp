@@ -72,6 +72,9 @@ int runExport(int argc, char **argv, const CommandLine &line, Language language)
     request.size = line.exportSize;
     request.frames = line.frames;
     request.fps = line.fps;
+    request.canvas = line.canvas;
+    request.atGiven = line.atGiven;
+    request.atUtcMs = line.atUtcMs;
     QString error;
     if (!exportPattern(request, &error)) {
         QTextStream(stderr) << "walltest: " << error << '\n';
@@ -159,7 +162,10 @@ int main(int argc, char *argv[])
         return 2;
     }
     w.show();
-    applyCommandLine(w, line);
+    if (!applyCommandLine(w, line, &error)) {
+        QTextStream(stderr) << "walltest: --canvas: " << error << '\n';
+        return 2;
+    }
     // After the command line, whose values count as changes made now.
     const WallGroup *group = joinWallGroup(w, line);
     // Declared after the panel, so it stops before the panel goes.

@@ -95,9 +95,6 @@ void BM_ColorRampChart3(benchmark::State &run) { renderFrames(run, colorRampChar
 
 } // namespace
 
-#define WALLTEST_FRAME_BENCHMARK(name) \
-    BENCHMARK(name)->Args({ 1920, 1080 })->Args({ 3840, 2160 })->Unit(benchmark::kMillisecond)
-
 WALLTEST_FRAME_BENCHMARK(BM_PlainFill);
 WALLTEST_FRAME_BENCHMARK(BM_ColorBarsTiled20);
 WALLTEST_FRAME_BENCHMARK(BM_ColorBarsAuto);

@@ -6,6 +6,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QFileInfo>
 #include <QHostAddress>
 #include <QRegularExpression>
@@ -63,8 +64,23 @@ bool readExportOptions(const QCommandLineParser &parser, CommandLine *line, QStr
             return false;
         }
     }
+    if (parser.isSet(QStringLiteral("at"))) {
+        line->atGiven = true;
+        if (!parseUtcInstant(parser.value(QStringLiteral("at")), &line->atUtcMs)) {
+            *error = invalid(QStringLiteral("at"), parser.value(QStringLiteral("at")),
+                             QCoreApplication::translate("CommandLine", "expected an instant in UTC such as 2026-12-07T10:00:00Z or 2026-12-07T10:00:00.250Z"));
+            return false;
+        }
+    }
     if (line->pattern.isEmpty()) {
         *error = QCoreApplication::translate("CommandLine", "--export needs --pattern NAME");
+        return false;
+    }
+    if (line->canvas.isSet() && !partFits(line->canvas, line->exportSize)) {
+        *error = QCoreApplication::translate("CommandLine", "a %1x%2 part at %3,%4 does not fit inside the %5x%6 canvas")
+                     .arg(line->exportSize.width()).arg(line->exportSize.height())
+                     .arg(line->canvas.origin.x()).arg(line->canvas.origin.y())
+                     .arg(line->canvas.size.width()).arg(line->canvas.size.height());
         return false;
     }
     if (line->frames > 0 && line->exportFile == QLatin1String("-")) {
@@ -77,7 +93,7 @@ bool readExportOptions(const QCommandLineParser &parser, CommandLine *line, QStr
 // Options that only make sense with --export.
 bool exportOnlyOptionsAlone(const QCommandLineParser &parser, QString *error)
 {
-    for (const char *name : { "size", "frames", "fps" }) {
+    for (const char *name : { "size", "frames", "fps", "at" }) {
         if (parser.isSet(QString::fromLatin1(name))) {
             *error = QCoreApplication::translate("CommandLine", "--%1 goes with --export").arg(QString::fromLatin1(name));
             return false;
@@ -165,7 +181,35 @@ bool readOutputOption(const QCommandLineParser &parser, CommandLine *line, QStri
     return true;
 }
 
+bool readCanvasOption(const QCommandLineParser &parser, CommandLine *line, QString *error)
+{
+    if (!parser.isSet(QStringLiteral("canvas")))
+        return true;
+    line->canvasGiven = true;
+    const QString value = parser.value(QStringLiteral("canvas"));
+    if (value == QLatin1String("off"))
+        return true;
+    QString why;
+    if (!parseWallCanvas(value, &line->canvas, &why)) {
+        *error = invalid(QStringLiteral("canvas"), value, why);
+        return false;
+    }
+    return true;
+}
+
 } // namespace
+
+bool parseUtcInstant(const QString &text, qint64 *utcMs)
+{
+    static const QRegularExpression form(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}T\\d{2}:\\d{2}:\\d{2}(\\.\\d{1,3})?Z$"));
+    if (!form.match(text).hasMatch())
+        return false;
+    const QDateTime instant = QDateTime::fromString(text, Qt::ISODateWithMs);
+    if (!instant.isValid())
+        return false;
+    *utcMs = instant.toMSecsSinceEpoch();
+    return true;
+}
 
 bool parseRemoteAddress(const QString &text, QString *address, int *port)
 {
@@ -255,6 +299,7 @@ bool parseCommandLine(const QStringList &arguments, CommandLine *out, QString *e
         { QStringLiteral("geometry"), QCoreApplication::translate("CommandLine", "Place the test-pattern window: width x height + x + y; x and y may be negative."), QStringLiteral("WxH+X+Y") },
         { QStringLiteral("fullscreen"), QCoreApplication::translate("CommandLine", "Show the test-pattern window full screen.") },
         { QStringLiteral("output"), QCoreApplication::translate("CommandLine", "With --fullscreen: fill output NAME, as the desktop names it; on Wayland the one way to choose where the window shows."), QStringLiteral("NAME") },
+        { QStringLiteral("canvas"), QCoreApplication::translate("CommandLine", "This window shows the part of a W x H wall canvas whose top-left corner is at X,Y, at the window's own size; off forgets a remembered canvas."), QStringLiteral("WxH+X+Y|off") },
         { QStringLiteral("no-info"), QCoreApplication::translate("CommandLine", "Hide the information text.") },
         { QStringLiteral("list-patterns"), QCoreApplication::translate("CommandLine", "List every pattern family with its keys and ranges, then exit.") },
         profileOption(),
@@ -264,6 +309,7 @@ bool parseCommandLine(const QStringList &arguments, CommandLine *out, QString *e
         { QStringLiteral("size"), QCoreApplication::translate("CommandLine", "Size of the exported picture (default 1920x1080, up to 16384 on a side)."), QStringLiteral("WxH") },
         { QStringLiteral("frames"), QCoreApplication::translate("CommandLine", "Export N frames of a moving pattern as FILE-0001.png, FILE-0002.png, ..."), QStringLiteral("N") },
         { QStringLiteral("fps"), QCoreApplication::translate("CommandLine", "Frames per second of the exported frames (default 60)."), QStringLiteral("F") },
+        { QStringLiteral("at"), QCoreApplication::translate("CommandLine", "Export the instant TIME (UTC, for example 2026-12-07T10:00:00Z) of patterns with source=system; frame k is at TIME + k / fps."), QStringLiteral("TIME") },
         { QStringLiteral("remote"), QCoreApplication::translate("CommandLine", "Serve the remote-control page and API on PORT, on all addresses or on ADDRESS only."), QStringLiteral("[ADDRESS:]PORT") },
         { QStringLiteral("remote-token"), QCoreApplication::translate("CommandLine", "The remote control's access token, instead of the one kept in the profile."), QStringLiteral("TOKEN") },
         { QStringLiteral("pictures"), QCoreApplication::translate("CommandLine", "The folder whose pictures the remote control may show (none by default)."), QStringLiteral("DIR") },
@@ -307,6 +353,8 @@ bool parseCommandLine(const QStringList &arguments, CommandLine *out, QString *e
     if (!readOutputOption(parser, &line, error))
         return false;
     line.noInfo = parser.isSet(QStringLiteral("no-info"));
+    if (!readCanvasOption(parser, &line, error))
+        return false;
     line.reset = parser.isSet(QStringLiteral("reset"));
     if (parser.isSet(QStringLiteral("profile"))) {
         static const QRegularExpression profileName(QStringLiteral("^[A-Za-z0-9_.-]{1,64}$"));

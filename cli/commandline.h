@@ -1,6 +1,8 @@
 #ifndef COMMANDLINE_H
 #define COMMANDLINE_H
 
+#include "wallcanvas.h"
+
 #include <QRect>
 #include <QSize>
 #include <QString>
@@ -21,11 +23,16 @@ struct CommandLine
     QString profile = QStringLiteral("default");
     bool reset = false;
     QString language;               // "zh" or "en"; empty: the remembered one or the system's
+    // --canvas: a canvas given, or "off" to forget the remembered one.
+    bool canvasGiven = false;
+    WallCanvas canvas;              // not set with "off"
 
     QString exportFile;
     QSize exportSize = QSize(1920, 1080);
     int frames = 0;                 // 0: one still picture
     double fps = 60.0;
+    bool atGiven = false;
+    qint64 atUtcMs = 0;             // --at: the instant rendered, ms since the Unix epoch
 
     // The remote control: off while remotePort is -1. An empty address
     // listens on all of the machine's addresses; port 0 takes a free one.
@@ -65,6 +72,9 @@ QString takeGeometryArgument(int &argc, char **argv);
 bool parseGeometry(const QString &text, QRect *geometry);
 // "[ADDRESS:]PORT" of --remote; an IPv6 address goes in brackets.
 bool parseRemoteAddress(const QString &text, QString *address, int *port);
+// An ISO 8601 instant in UTC, "2026-12-07T10:00:00Z", milliseconds
+// optional, as ms since the Unix epoch.
+bool parseUtcInstant(const QString &text, qint64 *utcMs);
 // "WxH" with both sides from 1 to `largest`.
 bool parseSize(const QString &text, int largest, QSize *size);
 

@@ -15,12 +15,15 @@ void warn(const QString &option, const QString &problem)
 
 } // namespace
 
-void applyCommandLine(MainWindow &panel, const CommandLine &line)
+bool applyCommandLine(MainWindow &panel, const CommandLine &line, QString *canvasError)
 {
     WallControl *control = panel.control();
     QString error;
     if (!line.geometry.isNull() && !control->placeWindow(line.geometry, &error))
         warn(QStringLiteral("--geometry"), error);
+    // Full screen, the part is the screen's size, known once the window fills it.
+    if (line.canvasGiven && !line.fullscreen && !control->setCanvas(line.canvas, canvasError))
+        return false;
     if (line.noInfo)
         control->setInfoVisible(false);
     if (!line.pattern.isEmpty()) {
@@ -28,6 +31,10 @@ void applyCommandLine(MainWindow &panel, const CommandLine &line)
         if (!control->showPattern(line.pattern, &error))
             warn(QStringLiteral("--pattern"), error);
     }
-    if (line.fullscreen)
+    if (line.fullscreen) {
         control->setFullScreen(true);
+        if (line.canvasGiven && !control->setCanvas(line.canvas, canvasError))
+            return false;
+    }
+    return true;
 }

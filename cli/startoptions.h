@@ -1,6 +1,8 @@
 #ifndef STARTOPTIONS_H
 #define STARTOPTIONS_H
 
+#include <QString>
+
 struct CommandLine;
 class MainWindow;
 
@@ -8,7 +10,8 @@ class MainWindow;
 // window through the panel's WallControl, as an operator would: the
 // placement controls show the placement, and a pattern opens the main page
 // with the window showing it. A placement outside the controls' ranges is
-// refused with a warning.
-void applyCommandLine(MainWindow &panel, const CommandLine &line);
+// refused with a warning. A canvas the window's part does not fit in is
+// refused: false, with the reason in *canvasError.
+bool applyCommandLine(MainWindow &panel, const CommandLine &line, QString *canvasError);
 
 #endif // STARTOPTIONS_H

@@ -45,6 +45,7 @@ MainWindow::MainWindow(QWidget *parent)
     initScanSpecialState();
     wallControl = new WallControl(this);
     addOutputChooser();
+    addWallStatus();
 }
 
 MainWindow::~MainWindow()

@@ -121,6 +121,8 @@ private:
     void showPlacementWarning(const QString &warning);
     void addOutputChooser();
     void listOutputs();
+    void addWallStatus();
+    void showWallStatus();
     void fitPlacementRanges();
     void initColorTableState();
     void initSolidGrayState();
@@ -150,6 +152,7 @@ private:
     bool pictureAwaited = false;
     WallControl *wallControl = nullptr;
     QComboBox *outputChooser = nullptr;
+    QLabel *wallStatus = nullptr;
     QLabel *wallGroupStatus = nullptr;
 };
 

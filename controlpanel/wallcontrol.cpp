@@ -147,6 +147,29 @@ void WallControl::setFullScreen(bool on)
     }
 }
 
+// The part is as large as the window: the screen's size when full screen.
+bool WallControl::setCanvas(const WallCanvas &canvas, QString *error)
+{
+    const QSize part = window->isFullScreen() && window->screen() ? window->screen()->geometry().size()
+                                                                   : windowPlacement().size();
+    if (!partFits(canvas, part)) {
+        *error = QCoreApplication::translate("WallControl", "a %1x%2 window at %3,%4 does not fit inside the %5x%6 canvas")
+                     .arg(part.width()).arg(part.height()).arg(canvas.origin.x()).arg(canvas.origin.y())
+                     .arg(canvas.size.width()).arg(canvas.size.height());
+        return false;
+    }
+    if (canvas != window->canvas()) {
+        window->setCanvas(canvas);
+        emit changed();
+    }
+    return true;
+}
+
+WallCanvas WallControl::canvas() const
+{
+    return window->canvas();
+}
+
 bool WallControl::placeOnOutput(const QString &name, QString *error)
 {
     if (name.isEmpty())
@@ -217,6 +240,9 @@ WallState WallControl::state() const
     now.output = window->screen() ? window->screen()->name() : QString();
     now.outputs = outputs();
     now.frames = window->frameFigures();
+    now.canvas = window->canvas();
+    now.pastCanvas = !partFits(now.canvas, window->size());
+    now.clock = readClockHealth();
     return now;
 }
 

@@ -1,9 +1,11 @@
 #ifndef WALLCONTROL_H
 #define WALLCONTROL_H
 
+#include "clockhealth.h"
 #include "framemeter.h"
 #include "panelsettings.h"
 #include "patternname.h"
+#include "wallcanvas.h"
 
 #include <QObject>
 #include <QRect>
@@ -26,6 +28,9 @@ struct WallState
     QString output;             // the output the window is on
     QStringList outputs;
     FrameFigures frames;
+    WallCanvas canvas;          // not set: the window is the whole canvas
+    bool pastCanvas = false;    // the window reaches past its canvas
+    ClockHealth clock;
 };
 
 struct PlacementRanges
@@ -81,6 +86,13 @@ public:
     // false, doing nothing, while no scan lines are shown.
     bool stepScanLines();
     void setFrameReadoutVisible(bool visible);
+    // The wall's canvas of which the window shows a part at its own size;
+    // an unset one makes the window the whole canvas. False, changing
+    // nothing, with the reason in *error, when the window's part does not
+    // fit inside the canvas. A window resized past its canvas later shows
+    // the base there.
+    bool setCanvas(const WallCanvas &canvas, QString *error);
+    WallCanvas canvas() const;
     WallState state() const;
 
     PanelSettings panelSettings() const;

@@ -88,12 +88,15 @@ bool exportPattern(const ExportRequest &request, QString *error)
     // A fresh window at the first frame: the square walks from the corner
     // with a fixed seed, so an export is the same every time.
     PatternState state;
+    state.canvas = request.canvas;
     PatternModel model;
     model.start(name, &state, 0, 1);
 
     PatternRenderer renderer;
     if (state.mode == Special && state.specialType == CustomPicture) {
-        const PictureLoad picture = loadPicture(state.picturePath);
+        const PictureLoad picture = state.canvas.isSet()
+            ? loadPicture(state.picturePath, PictureView{ state.pictureFit, request.size, state.canvas })
+            : loadPicture(state.picturePath);
         if (!picture.error.isEmpty()) {
             *error = picture.error;
             return false;
@@ -101,7 +104,7 @@ bool exportPattern(const ExportRequest &request, QString *error)
         renderer.setPicture(picture.image);
     }
 
-    const qint64 startUtc = QDateTime::currentMSecsSinceEpoch();
+    const qint64 startUtc = request.atGiven ? request.atUtcMs : QDateTime::currentMSecsSinceEpoch();
     const auto frameAt = [&](int frame) {
         // Frame k is at k / fps seconds; the animations count whole milliseconds.
         const qint64 ms = request.frames <= 0 ? 0 : qint64(std::llround(frame * 1000.0 / request.fps));

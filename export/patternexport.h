@@ -1,6 +1,8 @@
 #ifndef PATTERNEXPORT_H
 #define PATTERNEXPORT_H
 
+#include "wallcanvas.h"
+
 #include <QSize>
 #include <QString>
 
@@ -16,6 +18,9 @@ struct ExportRequest
     QSize size = QSize(1920, 1080);
     int frames = 0;                 // 0: one still picture at FILE
     double fps = 60.0;
+    WallCanvas canvas;              // the picture is this part of the canvas; none: the whole
+    bool atGiven = false;
+    qint64 atUtcMs = 0;             // the first frame's instant for source=system; else the present
 };
 
 // Writes the picture or the frames. Returns false with a message for the

@@ -11,7 +11,35 @@ qint64 floorMod(qint64 value, qint64 modulus)
     return rest < 0 ? rest + modulus : rest;
 }
 
+// The triangle wave that climbs from 0 to `peak` and back in 2 * peak steps.
+qint64 triangle(qint64 value, qint64 peak)
+{
+    if (peak <= 0)
+        return 0;
+    return peak - qAbs(floorMod(value, 2 * peak) - peak);
+}
+
 } // namespace
+
+qint64 systemTicks(qint64 utcMs, int intervalMs)
+{
+    if (intervalMs <= 0)
+        return 0;
+    const qint64 ticks = utcMs / intervalMs;
+    return utcMs < 0 && ticks * intervalMs != utcMs ? ticks - 1 : ticks;
+}
+
+SquarePlace squareBounceAt(qint64 ticks, const QSize &canvas, const QSize &square)
+{
+    const qint64 peakX = canvas.width() - square.width();
+    const qint64 peakY = canvas.height() - square.height();
+    SquarePlace place;
+    place.x = int(triangle(7 * ticks, peakX));
+    place.y = int(triangle(5 * ticks, peakY));
+    place.dx = int(triangle(7 * (ticks + 1), peakX)) - place.x;
+    place.dy = int(triangle(5 * (ticks + 1), peakY)) - place.y;
+    return place;
+}
 
 int scanOffsetAt(qint64 ticks, int step, int pitch)
 {

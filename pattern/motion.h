@@ -35,6 +35,16 @@ struct SquarePlace
 // with a new speed of 0..9 pixels a step, drawn from a generator seeded
 // when the walk starts. It keeps the last place it computed and goes on
 // from there; a step count before that replays the walk from its seed.
+// The ticks of an animation of `intervalMs` counted from the Unix epoch:
+// floor(utcMs / intervalMs), the same on every computer whose clock agrees.
+qint64 systemTicks(qint64 utcMs, int intervalMs);
+
+// The square after `ticks` steps counted from the epoch: it bounces on the
+// canvas, x = tri(7n, Wc - size), y = tri(5n, Hc - size), where
+// tri(v, m) = m - |(v mod 2m) - m|. A random walk cannot be replayed to a
+// tick count of some 10^12, this can.
+SquarePlace squareBounceAt(qint64 ticks, const QSize &canvas, const QSize &square);
+
 class SquareWalk
 {
 public:

@@ -45,8 +45,8 @@ public:
     void restartWalk(qint64 now, quint32 seed);
 
     // `state` as it shows at `now` (ms on the model's clock) and `utcMs`
-    // (ms since the Unix epoch, for the clocks that show the computer's
-    // time), in an area of `area`.
+    // (ms since the Unix epoch, for the animations that count the
+    // computer's time), in a window of `area` or on the state's canvas.
     PatternState frameAt(const PatternState &state, qint64 now, qint64 utcMs, const QSize &area);
 
     int scanInterval() const { return scanLines.interval(); }
@@ -58,6 +58,8 @@ signals:
     void changed();
 
 private:
+    static qint64 ticksOf(const Animation &animation, const PatternState &state, qint64 now, qint64 utcMs);
+
     Animation scanLines;
     Animation square;
     Animation sweep;
@@ -65,6 +67,7 @@ private:
     SquareWalk walk;
     qint64 walkStart = 0;       // the square's ticks when the walk started
     qint64 grayHeldAt = 0;      // the sweep's ticks when a level was set by hand
+    qint64 grayHeldSince = 0;   // the instant it was set
 };
 
 #endif // PATTERNMODEL_H

@@ -114,11 +114,12 @@ QVector<FamilyRule> buildFamilies()
     const KeyRule dark = colour(QStringLiteral("dark"), QStringLiteral("#000000"));
     const KeyRule light = colour(QStringLiteral("light"), white);
     const KeyRule speed = number(QStringLiteral("speed"), 20, 0, 99);
+    const KeyRule source = choice(QStringLiteral("source"), sources);
 
     QVector<FamilyRule> families{
         { QStringLiteral("solid"), QStringLiteral("one colour over the whole window"),
           { colour(QStringLiteral("color"), QStringLiteral("#000000"), QStringLiteral("base")),
-            number(QStringLiteral("sweep"), 0, 1, 99, QStringLiteral("off")) } },
+            number(QStringLiteral("sweep"), 0, 1, 99, QStringLiteral("off")), source } },
         { QStringLiteral("bars"), QStringLiteral("colour bars: the common preset, or a table of cols x rows colours"),
           { flag(QStringLiteral("preset")), number(QStringLiteral("cols"), 1, 1, 100), number(QStringLiteral("rows"), 1, 1, 100),
             special(QStringLiteral("colors"), Kind::ColourList, QStringLiteral("white")),
@@ -139,17 +140,17 @@ QVector<FamilyRule> buildFamilies()
           { flag(QStringLiteral("h")), flag(QStringLiteral("v")), flag(QStringLiteral("lr")), flag(QStringLiteral("rl")),
             number(QStringLiteral("width"), 1, 1, 1920), number(QStringLiteral("gap"), 20, 1, 1920),
             colour(QStringLiteral("bg"), QStringLiteral("#000000")), colour(QStringLiteral("line"), white),
-            speed, reverse } },
+            speed, reverse, source } },
         { QStringLiteral("chars"), QStringLiteral("character test in one of the eight fonts"),
           { number(QStringLiteral("font"), 0, 0, 7) } },
-        { QStringLiteral("square"), QStringLiteral("moving square"), { number(QStringLiteral("size"), 20, 1, 99), speed } },
+        { QStringLiteral("square"), QStringLiteral("moving square"), { number(QStringLiteral("size"), 20, 1, 99), speed, source } },
         { QStringLiteral("grayblocks"), QStringLiteral("all 256 gray levels"), { flag(QStringLiteral("labels")) } },
         { QStringLiteral("contrast"), QStringLiteral("contrast chart"),
           { choice(QStringLiteral("level"), { QStringLiteral("bright"), QStringLiteral("dark") }), flag(QStringLiteral("labels")) } },
         { QStringLiteral("clock"), QStringLiteral("frame-delay clock over the whole window"),
-          { choice(QStringLiteral("source"), sources) } },
+          { source } },
         { QStringLiteral("cabinet-clock"), QStringLiteral("one frame-delay clock per cabinet"),
-          { cabinet, choice(QStringLiteral("source"), sources) } },
+          { cabinet, source } },
         { QStringLiteral("grid"), QStringLiteral("grid and circles"), {} },
         { QStringLiteral("picture"), QStringLiteral("a picture from a file"),
           { flag(QStringLiteral("fit")), special(QStringLiteral("path"), Kind::Rest, QStringLiteral("none")) } },
@@ -606,7 +607,7 @@ void setFamilyKeys(PatternName &name, const PatternState &state)
         setFlag(name, QStringLiteral("fit"), state.pictureFit);
         name.values[QStringLiteral("path")] = state.picturePath;
     }
-    if (family == QLatin1String("clock") || family == QLatin1String("cabinet-clock"))
+    if (name.values.contains(QStringLiteral("source")))
         name.values[QStringLiteral("source")] = state.clockSource == ClockSystemUtc ? QStringLiteral("system") : QStringLiteral("reset");
     if (family == QLatin1String("cabinet-clock") || family == QLatin1String("cabinets"))
         setSize(name, QStringLiteral("cabinet"), state.cabinetWidth, state.cabinetHeight);

@@ -1,6 +1,8 @@
 #ifndef PATTERNSTATE_H
 #define PATTERNSTATE_H
 
+#include "wallcanvas.h"
+
 #include <QColor>
 #include <QString>
 #include <QTime>
@@ -37,9 +39,10 @@ enum GrayBlockType {
 // custom gray bars (or one ramp over the width), and this the radial ball.
 constexpr int BallRamp = -1;
 
-// What the clocks count (`clockSource`).
+// What the animations count (`clockSource`): the clocks, the scan lines,
+// the moving square and the gray sweep.
 enum ClockSource {
-    ClockSinceChosen = 0,   // the time since the pattern was chosen
+    ClockSinceChosen = 0,   // the time the animation ran since the pattern was chosen
     ClockSystemUtc = 1      // the computer's clock in UTC, alike on computers kept in step
 };
 
@@ -92,10 +95,13 @@ struct PatternState
     int cabinetHeight = 216;
     bool pictureFit = false;
     QTime delayTime = QTime(0, 0, 0, 0);
-    // What the clocks count: 0 the time since the pattern was chosen, 1 the
-    // computer's real-time clock in UTC, which computers kept in step by NTP
-    // or PTP show alike.
+    // What the animations count: 0 the time since the pattern was chosen, 1
+    // the computer's real-time clock in UTC, which computers kept in step by
+    // NTP or PTP show alike.
     int clockSource = 0;
+    // The wall's canvas and this window's place on it; the pattern is drawn
+    // in canvas coordinates.
+    WallCanvas canvas;
     QString picturePath;
     int fontIndex = 0;              // the character test's font, 0..7 (characterTestFont)
     bool hideBlockText = true;

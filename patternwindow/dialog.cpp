@@ -141,7 +141,7 @@ void dialog::showPattern(const PatternName &name)
     patternModel->start(name, &pattern, now(), random.generate());
     followAnimations();
     if (pattern.mode == Special && pattern.specialType == CustomPicture)
-        pictureSource->show(pattern.picturePath, PictureView{ pattern.pictureFit, size() });
+        pictureSource->show(pattern.picturePath, pictureView(size()));
     commandDone();
 }
 
@@ -252,7 +252,7 @@ void dialog::setPicture(const QString &path, bool fit)
 {
     pattern.picturePath = path;
     pattern.pictureFit = fit;
-    pictureSource->show(path, PictureView{ fit, size() });
+    pictureSource->show(path, pictureView(size()));
     commandDone();
 }
 
@@ -440,6 +440,24 @@ void dialog::setClockSource(int source)
     commandDone();
 }
 
+// Not a command of the pattern: the same pattern now lies on another
+// canvas, so the picture is decoded for the new part and the frame drawn
+// again.
+void dialog::setCanvas(const WallCanvas &canvas)
+{
+    if (pattern.canvas == canvas)
+        return;
+    pattern.canvas = canvas;
+    pictureSource->setView(pictureView(size()));
+    current = frameNow();
+    update();
+}
+
+PictureView dialog::pictureView(const QSize &windowSize) const
+{
+    return PictureView{ pattern.pictureFit, windowSize, pattern.canvas };
+}
+
 void dialog::setTestFont(int index)
 {
     pattern.fontIndex = index;
@@ -460,7 +478,7 @@ int dialog::graySweepInterval() const
 // for the new one; meanwhile the old decode is drawn scaled or cut.
 void dialog::resizeEvent(QResizeEvent *event)
 {
-    pictureSource->setView(PictureView{ pattern.pictureFit, event->size() });
+    pictureSource->setView(pictureView(event->size()));
     QWidget::resizeEvent(event);
 }
 

@@ -5,6 +5,7 @@
 #include "patternname.h"
 #include "patternrenderer.h"
 #include "patternstate.h"
+#include "picturedecoder.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>
@@ -78,6 +79,10 @@ public:
     // Commands for named patterns, beyond what the panel offers.
     void setClockSource(int source);        // 0 time since chosen, 1 the computer's clock (UTC)
     void setTestFont(int index);            // the character test's font, 0..7
+    // The wall's canvas of which this window shows a part; an unset one
+    // makes the window the whole canvas.
+    void setCanvas(const WallCanvas &canvas);
+    WallCanvas canvas() const { return pattern.canvas; }
     // The animation timers' intervals in milliseconds; 0 while stopped.
     int scanInterval() const;
     int graySweepInterval() const;
@@ -123,6 +128,7 @@ protected:
 private:
     qint64 now() const;
     PatternState frameNow();
+    PictureView pictureView(const QSize &windowSize) const;
     void followAnimations();
     void showAnimations();
     void stepFont();

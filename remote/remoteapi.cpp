@@ -99,6 +99,7 @@ const RemoteApi::Route RemoteApi::routes[] = {
     { "/api/fullscreen", "PUT", &RemoteApi::putFullscreen },
     { "/api/info", "PUT", &RemoteApi::putInfo },
     { "/api/frames", "PUT", &RemoteApi::putFrames },
+    { "/api/canvas", "PUT", &RemoteApi::putCanvas },
     { "/api/scan/step", "POST", &RemoteApi::postScanStep },
     { "/api/wall", "GET", &RemoteApi::getWall },
 };
@@ -176,6 +177,10 @@ QJsonObject RemoteApi::stateObject() const
         { QStringLiteral("output"), state.output },
         { QStringLiteral("outputs"), QJsonArray::fromStringList(state.outputs) },
         { QStringLiteral("version"), QCoreApplication::applicationVersion() },
+        { QStringLiteral("canvas"), state.canvas.isSet() ? QJsonValue(wallCanvasText(state.canvas)) : QJsonValue() },
+        { QStringLiteral("canvas_exceeded"), state.pastCanvas },
+        { QStringLiteral("clock"), QJsonObject{ { QStringLiteral("synchronised"), state.clock.synchronised },
+                                                { QStringLiteral("error_ms"), state.clock.errorMs ? QJsonValue(*state.clock.errorMs) : QJsonValue() } } },
     };
 }
 
@@ -378,6 +383,29 @@ RemoteReply RemoteApi::putVisible(const QByteArray &body)
 }
 
 // {"on": bool} and, going full screen, the output to fill: {"output": NAME}.
+// A canvas the window's part does not fit in is refused; null forgets it.
+RemoteReply RemoteApi::putCanvas(const QByteArray &body)
+{
+    QJsonObject object;
+    QString error;
+    if (!readObject(body, { QStringLiteral("canvas") }, &object, &error))
+        return refusal(400, error);
+    const QJsonValue value = object.value(QStringLiteral("canvas"));
+    WallCanvas canvas;
+    if (value.isString()) {
+        if (!parseWallCanvas(value.toString(), &canvas, &error))
+            return refusal(400, error);
+    } else if (!value.isNull()) {
+        return refusal(400, QStringLiteral("'canvas' must be WxH+X+Y as text, or null for none"));
+    }
+    return onGuiThread([this, canvas] {
+        QString problem;
+        if (!control.setCanvas(canvas, &problem))
+            return refusal(400, problem);
+        return stateReply();
+    });
+}
+
 RemoteReply RemoteApi::putFullscreen(const QByteArray &body)
 {
     QJsonObject object;

@@ -89,6 +89,7 @@ private:
     RemoteReply putFullscreen(const QByteArray &body);
     RemoteReply putInfo(const QByteArray &body);
     RemoteReply putFrames(const QByteArray &body);
+    RemoteReply putCanvas(const QByteArray &body);
     RemoteReply postScanStep(const QByteArray &body);
     RemoteReply getWall(const QByteArray &body);
 

@@ -1,4 +1,5 @@
 #include "families.h"
+#include "offscreen.h"
 #include "render.h"
 
 #include <QFontMetrics>
@@ -54,8 +55,14 @@ void drawCabinetMap(QPainter &painter, const PatternState &state, const QRect &r
         const int rows = (rect.height() + cabinet.height() - 1) / cabinet.height();
         painter.setFont(labelFont(cabinet, cabinetLabel(columns - 1, rows - 1)));
         painter.setPen(Qt::white);
-        for (int column = 0; column < columns; ++column) {
-            for (int row = 0; row < rows; ++row) {
+        // Only the cabinets the painter reaches: a part of a canvas shows few.
+        const QRect shown = reachableRect(painter, rect).translated(-rect.topLeft());
+        const int firstColumn = std::max(0, shown.left() / cabinet.width());
+        const int firstRow = std::max(0, shown.top() / cabinet.height());
+        const int lastColumn = std::min(columns - 1, shown.right() / cabinet.width());
+        const int lastRow = std::min(rows - 1, shown.bottom() / cabinet.height());
+        for (int column = firstColumn; column <= lastColumn; ++column) {
+            for (int row = firstRow; row <= lastRow; ++row) {
                 const QRect cell(rect.x() + column * cabinet.width(), rect.y() + row * cabinet.height(),
                                  cabinet.width(), cabinet.height());
                 drawOutline(painter, cell);

@@ -48,13 +48,14 @@ void drawTiledCells(QPainter &painter, const PatternState &state, const QSize &c
     const qint64 periodHeight = qint64(state.colorRows) * cellHeight;
     const QRect covered = QRect(0, 0, int(qMin<qint64>(columns * cellWidth, INT_MAX)),
                                 int(qMin<qint64>(rows * cellHeight, INT_MAX)))
-        & QRect(0, 0, painter.device()->width(), painter.device()->height());
+        & reachableRect(painter, QRect(0, 0, INT_MAX, INT_MAX));
     if (covered.isEmpty())
         return;
 
     const qint64 periodsAcross = qMax<qint64>(1, (1024 + periodWidth - 1) / periodWidth);
-    const int tileWidth = int(qMin<qint64>(covered.width(), periodsAcross * periodWidth));
-    const int tileHeight = int(qMin<qint64>(covered.height(), periodHeight));
+    // The tile starts at the table's corner, so it reaches to the covered part's far edge.
+    const int tileWidth = int(qMin<qint64>(covered.right() + 1, periodsAcross * periodWidth));
+    const int tileHeight = int(qMin<qint64>(covered.bottom() + 1, periodHeight));
     QImage tile = makeStrip(painter, tileWidth, tileHeight);
     {
         QPainter tilePainter(&tile);

@@ -113,7 +113,7 @@ void paintGrayBlocks(QPainter &painter, const PatternState &state, const QRect &
     const int type = state.grayBlockType;
     if (type < AllGrayLevels || type > DarkContrast) {
         fillBase(painter, state, rect);
-    } else if (!canCopyFrames(painter) || !rect.topLeft().isNull()) {
+    } else if (!canKeepFrames(painter) || !rect.topLeft().isNull()) {
         fillBase(painter, state, rect);
         drawChart(painter, state, rect);
     } else {

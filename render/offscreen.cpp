@@ -21,9 +21,19 @@ bool hasCopyablePixels(const QPaintDevice *device)
 
 } // namespace
 
+namespace {
+
+bool movesWholePixels(const QTransform &transform)
+{
+    return transform.type() <= QTransform::TxTranslate && transform.dx() == qRound(transform.dx())
+        && transform.dy() == qRound(transform.dy());
+}
+
+} // namespace
+
 bool paintsDevicePixels(const QPainter &painter)
 {
-    return painter.combinedTransform().type() == QTransform::TxNone && !painter.hasClipping()
+    return movesWholePixels(painter.combinedTransform()) && !painter.hasClipping()
         && !painter.testRenderHint(QPainter::Antialiasing);
 }
 
@@ -35,6 +45,25 @@ bool canCopyFrames(const QPainter &painter)
         && painter.worldTransform().isIdentity() && !painter.hasClipping()
         && painter.compositionMode() == QPainter::CompositionMode_SourceOver && painter.opacity() == 1.0
         && !painter.testRenderHint(QPainter::Antialiasing);
+}
+
+bool canKeepFrames(const QPainter &painter)
+{
+    const QPaintDevice *device = painter.device();
+    return painter.isActive() && device && painter.paintEngine()->type() == QPaintEngine::Raster
+        && hasCopyablePixels(device) && device->devicePixelRatioF() == 1.0 && movesWholePixels(painter.worldTransform())
+        && !painter.hasClipping()
+        && painter.compositionMode() == QPainter::CompositionMode_SourceOver && painter.opacity() == 1.0
+        && !painter.testRenderHint(QPainter::Antialiasing);
+}
+
+QRect reachableRect(const QPainter &painter, const QRect &rect)
+{
+    const QPaintDevice *device = painter.device();
+    QRect reachable = painter.combinedTransform().inverted().mapRect(QRect(0, 0, device->width(), device->height()));
+    if (painter.hasClipping())
+        reachable &= painter.clipBoundingRect().toAlignedRect();
+    return reachable & rect;
 }
 
 QImage makeStrip(const QPainter &painter, int width, int height)
@@ -85,8 +114,12 @@ void repeatRowDown(QPainter &painter, const QImage &strip, int stripRow, int top
 void fillRowsFromColumn(QPainter &painter, const QImage &strip, int stripColumn, int x, int width, int top,
                         int count)
 {
-    if (width <= 0)
+    // Only the rows the painter reaches: on a part of a canvas most lie outside.
+    const QRect reached = reachableRect(painter, QRect(x, top, width, count));
+    if (reached.isEmpty())
         return;
+    top = reached.top();
+    count = reached.height();
     const int end = top + count;
     int runStart = top;
     for (int y = top + 1; y <= end; ++y) {
@@ -107,20 +140,31 @@ QString frameKey(const QPaintDevice *device, const QRect &rect)
     return QStringLiteral("%1x%2@%3x%4").arg(rect.width()).arg(rect.height()).arg(device->logicalDpiX()).arg(device->logicalDpiY());
 }
 
+// The toolkit draws a glyph that crosses the device's edge otherwise than one
+// inside it, so a part is drawn with a margin inside the canvas and cut
+// out: glyphs then cross an edge only where they cross the canvas's.
 void drawKeptFrame(QPainter &painter, const PatternState &state, const QRect &rect, Kept<KeptImage> &kept,
                    const QString &key, const std::function<void(QPainter &)> &drawFamily)
 {
+    const int margin = 64;
+    const QRect shown = reachableRect(painter, rect);
+    if (shown.isEmpty())
+        return;
     KeptImage &frame = kept.use();
     const QString fullKey = frameKey(painter, rect) + QLatin1Char('|') + QString::number(baseColor(state).rgba())
-        + QLatin1Char('|') + key;
-    if (frame.key != fullKey || frame.image.size() != rect.size()) {
-        frame.image = offscreenFrame(painter, rect.size());
+        + QLatin1Char('|') + key + QStringLiteral("|%1,%2 %3x%4").arg(shown.x()).arg(shown.y()).arg(shown.width()).arg(shown.height());
+    if (frame.key != fullKey || frame.image.size() != shown.size()) {
+        const QRect drawn = shown == rect ? rect : shown.adjusted(-margin, -margin, margin, margin) & rect;
+        frame.image = offscreenFrame(painter, drawn.size());
         QPainter offscreen(&frame.image);
         offscreen.setFont(painter.font());
-        fillBase(offscreen, state, QRect(QPoint(0, 0), rect.size()));
+        offscreen.translate(-drawn.topLeft());
+        fillBase(offscreen, state, drawn);
         drawFamily(offscreen);
         offscreen.end();
+        if (drawn != shown)
+            frame.image = frame.image.copy(shown.translated(-drawn.topLeft()));
         frame.key = fullKey;
     }
-    copyImage(painter, rect.topLeft(), frame.image);
+    copyImage(painter, shown.topLeft(), frame.image);
 }

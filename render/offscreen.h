@@ -21,14 +21,23 @@ class QPaintDevice;
 class QPainter;
 
 // True when the painter maps pattern coordinates straight onto device
-// pixels, the condition under which a strip drawn off-screen lands on the
-// same pixels.
+// pixels, at most moved by whole pixels (a part of a canvas), the condition
+// under which a strip drawn off-screen lands on the same pixels.
 bool paintsDevicePixels(const QPainter &painter);
 
 // Whether a whole frame drawn off-screen can stand in for drawing on this
 // painter: the raster engine, no transformation or clipping, source-over at
 // full opacity, one device pixel per pixel, and 32-bit pixels.
 bool canCopyFrames(const QPainter &painter);
+
+// Whether a frame drawn off-screen and kept can stand in for drawing on this
+// painter: as canCopyFrames, but the painter may be moved by whole pixels,
+// as it is for a window that shows a part of a canvas.
+bool canKeepFrames(const QPainter &painter);
+
+// The part of `rect` the painter can reach: its device, and its clip when it
+// has one, in the painter's coordinates.
+QRect reachableRect(const QPainter &painter, const QRect &rect);
 
 // An off-screen strip in the pixel format of the painter's target, so that it
 // holds exactly what drawing on the target would have left there.
@@ -60,7 +69,8 @@ QString frameKey(const QPaintDevice *device, const QRect &rect);
 // Draws the frame with `drawFamily` into `kept` when the key differs from
 // the kept one, then copies it onto the painter. The frame starts with the
 // base fill, as the window's frame starts: the toolkit blends text
-// differently depending on what was drawn before with which pen.
+// differently depending on what was drawn before with which pen. On a part
+// of a canvas only the part is kept.
 void drawKeptFrame(QPainter &painter, const PatternState &state, const QRect &rect, Kept<KeptImage> &kept,
                    const QString &key, const std::function<void(QPainter &)> &drawFamily);
 

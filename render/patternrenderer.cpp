@@ -41,19 +41,58 @@ namespace {
 const FamilyPainter familyPainters[] = { paintSolid, paintColorBars, paintGrayBars,
                                          paintScanLines, paintGrayBlocks, paintSpecial };
 
+FamilyPainter familyPainterOf(const PatternState &state)
+{
+    const bool known = state.mode >= 0 && state.mode < int(std::size(familyPainters));
+    return familyPainters[known ? state.mode : Solid];
+}
+
 } // namespace
 
 void PatternRenderer::render(QPainter &painter, const PatternState &state, const QRect &rect, const QPoint &cursor)
 {
-    const bool known = state.mode >= 0 && state.mode < int(std::size(familyPainters));
-    familyPainters[known ? state.mode : Solid](painter, state, rect, cache);
+    if (state.canvas.isSet())
+        paintPart(painter, state, rect);
+    else
+        familyPainterOf(state)(painter, state, rect, cache);
     cache.endFrame();
     if (state.infoVisible)
         drawInfoOverlay(painter, state, rect, cursor);
 }
 
+// A window on a canvas paints its rectangle of what a window of the
+// canvas's size shows: the family paints the canvas through a painter moved
+// to the canvas's corner, and skips what lies outside the window. Past the
+// canvas's edge the base shows.
+void PatternRenderer::paintPart(QPainter &painter, const PatternState &state, const QRect &rect)
+{
+    const QRect canvas = canvasRect(state.canvas, rect);
+    painter.save();
+    if (!canvas.contains(rect)) {
+        fillBase(painter, state, rect);
+        painter.setClipRect(canvas & rect, Qt::IntersectClip);
+    }
+    painter.translate(canvas.topLeft());
+    familyPainterOf(state)(painter, state, QRect(QPoint(0, 0), canvas.size()), cache);
+    painter.restore();
+}
+
+// On a canvas the changes are found in canvas coordinates and brought back
+// into the window.
 QVector<QRegion> PatternRenderer::changedParts(const PatternState &before, const PatternState &after,
                                                const QRect &rect, const QPaintDevice *device) const
+{
+    if (!after.canvas.isSet())
+        return canvasChanges(before, after, rect, device);
+    const QRect canvas = canvasRect(after.canvas, rect);
+    QVector<QRegion> parts = canvasChanges(before, after, QRect(QPoint(0, 0), canvas.size()), device);
+    for (QRegion &part : parts)
+        part = part.translated(canvas.topLeft()) & rect;
+    return parts;
+}
+
+QVector<QRegion> PatternRenderer::canvasChanges(const PatternState &before, const PatternState &after,
+                                                const QRect &rect, const QPaintDevice *device) const
 {
     if (before.grayOffset != after.grayOffset)
         return { QRegion(rect) };

@@ -22,6 +22,8 @@ class PatternRenderer
 public:
     // One frame: the family of state.mode, then the information text when it
     // is visible. `cursor` is the global cursor position the text shows.
+    // `rect` is the window; on a canvas it shows its part of the canvas,
+    // while the information text stays the window's own.
     void render(QPainter &painter, const PatternState &state, const QRect &rect, const QPoint &cursor);
 
     // The pixels on `device` whose colour can differ between the frames of
@@ -50,6 +52,10 @@ public:
     const QImage &picture() const { return cache.picture; }
 
 private:
+    void paintPart(QPainter &painter, const PatternState &state, const QRect &rect);
+    QVector<QRegion> canvasChanges(const PatternState &before, const PatternState &after, const QRect &rect,
+                                   const QPaintDevice *device) const;
+
     FrameCache cache;
 };
 

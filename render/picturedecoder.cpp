@@ -138,11 +138,33 @@ void allowLargestPicture()
 
 } // namespace
 
+namespace {
+
+DecodePlan canvasDecodePlan(const QSize &source, const PictureView &view)
+{
+    DecodePlan plan;
+    const QRect part = QRect(view.canvas.origin, view.window) & QRect(QPoint(0, 0), view.canvas.size);
+    const QRect shown = part & QRect(QPoint(0, 0), view.fit ? view.canvas.size : source);
+    if (shown.isEmpty()) {
+        plan.nothingShown = true;
+    } else if (view.fit) {
+        plan.scaledSize = view.canvas.size;
+        plan.scaledClipRect = shown;
+    } else {
+        plan.clipRect = shown;
+    }
+    return plan;
+}
+
+} // namespace
+
 DecodePlan decodePlan(const QSize &source, const PictureView &view)
 {
     DecodePlan plan;
     if (view.window.isEmpty())
         return plan;
+    if (view.canvas.isSet())
+        return canvasDecodePlan(source, view);
     if (view.fit) {
         if (source.width() > 2 * view.window.width() || source.height() > 2 * view.window.height())
             plan.scaledSize = view.window;
@@ -210,18 +232,34 @@ PictureLoad loadPicture(const QString &path, const PictureView &view, const std:
                                        MaxWholePictureArea);
         return result;
     }
+    // A reader that cannot clip while scaling scales the whole picture to
+    // the canvas first.
+    const bool wholeCanvas = view.canvas.isSet() && view.fit && !reader.supportsOption(QImageIOHandler::ScaledClipRect);
+    if (wholeCanvas && qint64(view.canvas.size.width()) * view.canvas.size.height() > MaxWholePictureArea) {
+        result.error = tooLargeMessage(path, view.canvas.size, QT_TRANSLATE_NOOP("MainWindow", "Cannot show %1 fitted to the canvas: the canvas is %2 × %3 pixels, more than %4 pixels to scale this picture to."),
+                                       MaxWholePictureArea);
+        return result;
+    }
     if (format == "jpeg" && !jpegFileHasEnd(path)) {
         result.error = cannotShow(path, QT_TRANSLATE_NOOP("MainWindow", "the JPEG file is incomplete; it ends before the end of the picture."));
         return result;
     }
 
     const DecodePlan plan = decodePlan(size, view);
+    if (plan.nothingShown) {
+        // One clear pixel: the base shows where the picture does not reach.
+        result.image = QImage(1, 1, QImage::Format_ARGB32_Premultiplied);
+        result.image.fill(Qt::transparent);
+        return result;
+    }
     if (plan.scaledSize.isValid())
         reader.setScaledSize(plan.scaledSize);
     // A reader that cannot clip decodes the whole picture; QImageReader then
     // keeps a copy of the clipped part and frees the whole at once.
     if (plan.clipRect.isValid())
         reader.setClipRect(plan.clipRect);
+    if (plan.scaledClipRect.isValid())
+        reader.setScaledClipRect(plan.scaledClipRect);
     QImage image;
     if (!reader.read(&image) || image.isNull()) {
         result.error = cannotShow(path, readerProblem(reader.error()));

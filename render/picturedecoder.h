@@ -1,6 +1,8 @@
 #ifndef PICTUREDECODER_H
 #define PICTUREDECODER_H
 
+#include "wallcanvas.h"
+
 #include <QImage>
 #include <QRect>
 #include <QSize>
@@ -25,13 +27,19 @@ struct PictureLoad
 };
 
 // How the window shows the picture. An invalid window size asks for the
-// whole picture at its own size.
+// whole picture at its own size. On a canvas, the picture lies on the
+// canvas (fitted to it, or at its own size from its corner) and the window
+// shows its part.
 struct PictureView
 {
     bool fit = false;
     QSize window;
+    WallCanvas canvas;
 
-    bool operator==(const PictureView &other) const { return fit == other.fit && window == other.window; }
+    bool operator==(const PictureView &other) const
+    {
+        return fit == other.fit && window == other.window && canvas == other.canvas;
+    }
     bool operator!=(const PictureView &other) const { return !(*this == other); }
 };
 
@@ -40,13 +48,21 @@ struct PictureView
 // A fitted picture up to twice the window's size on each side is decoded
 // whole and scaled when drawn, nearest pixel; a larger one is decoded
 // straight to the window's size, which the PNG and JPEG readers do while
-// decoding, without holding the picture whole.
+// decoding, without holding the picture whole. A part of a canvas is
+// decoded to the canvas's size and clipped to the part, never decoded whole
+// at the canvas's size; a part that shows none of the picture decodes none.
 struct DecodePlan
 {
     QSize scaledSize;
     QRect clipRect;
+    QRect scaledClipRect;
+    bool nothingShown = false;
 
-    bool operator==(const DecodePlan &other) const { return scaledSize == other.scaledSize && clipRect == other.clipRect; }
+    bool operator==(const DecodePlan &other) const
+    {
+        return scaledSize == other.scaledSize && clipRect == other.clipRect && scaledClipRect == other.scaledClipRect
+            && nothingShown == other.nothingShown;
+    }
 };
 DecodePlan decodePlan(const QSize &source, const PictureView &view);
 

@@ -44,7 +44,7 @@ static void drawMovingSquare(QPainter &painter, const PatternState &state, const
 {
     // The black field covers the background whole, so one fill replaces both
     // outlined rectangles; the square is drawn as the steps draw it.
-    if (canCopyFrames(painter) && rect.topLeft().isNull()) {
+    if (canKeepFrames(painter) && rect.topLeft().isNull()) {
         painter.fillRect(rect, Qt::black);
         painter.setPen(Qt::black);
         painter.setBrush(Qt::white);
@@ -105,7 +105,7 @@ static void drawFontTest(QPainter &painter, const PatternState &state, const QRe
         drawScanBackground(painter, state, rect);
         return;
     }
-    if (!canCopyFrames(painter) || !rect.topLeft().isNull()) {
+    if (!canKeepFrames(painter) || !rect.topLeft().isNull()) {
         fillBase(painter, state, rect);
         drawScanBackground(painter, state, rect);
         drawFontTestLines(painter, state, rect);
@@ -168,7 +168,7 @@ static QVector<QLine> scanLineSet(const PatternState &state, const QRect &rect, 
 static void drawLineSets(QPainter &painter, const PatternState &state, const QRect &rect)
 {
     const bool opaqueBackground = state.scanBackground.isValid() && state.scanBackground.alpha() == 255;
-    if (!opaqueBackground || !canCopyFrames(painter) || !rect.topLeft().isNull())
+    if (!opaqueBackground || !canKeepFrames(painter) || !rect.topLeft().isNull())
         fillBase(painter, state, rect);
     if (state.scanPitch < 1) {
         drawScanBackground(painter, state, rect);

@@ -317,7 +317,7 @@ bool drawScanLineRows(QPainter &painter, const PatternState &state, const QRect 
     const QColor background = state.scanBackground.isValid() ? state.scanBackground : QColor(Qt::black);
     if (!anySet || state.scanPitch < 1 || !state.scanLineColor.isValid() || state.scanLineColor.alpha() != 255
         || background.alpha() != 255 || state.scanLineWidth < 1 || state.scanLineWidth > 64
-        || !rect.topLeft().isNull() || rect.isEmpty() || !canCopyFrames(painter))
+        || !rect.topLeft().isNull() || rect.isEmpty() || !canKeepFrames(painter))
         return false;
 
     const QPen pen(state.scanLineColor, state.scanLineWidth);

@@ -19,6 +19,16 @@ QFont clockFont(int pointSize)
     return QFont(QStringLiteral("Century Gothic"), pointSize);
 }
 
+// The cabinets, counted from the canvas's corner, that reach into `area`,
+// with `spare` more on each side.
+static QRect cabinetsWithin(const QRect &area, const QSize &cabinet, int spare)
+{
+    if (area.isEmpty())
+        return QRect();
+    return QRect(QPoint(area.left() / cabinet.width() - spare, area.top() / cabinet.height() - spare),
+                 QPoint(area.right() / cabinet.width() + spare, area.bottom() / cabinet.height() + spare));
+}
+
 static void drawCabinet(QPainter &painter, const QRect &cabinet, int pointSize, const QString &text)
 {
     painter.drawRect(cabinet);
@@ -34,9 +44,15 @@ static void drawCabinetClockLiterally(QPainter &painter, const PatternState &sta
 {
     painter.setPen(Qt::white);
     painter.setBrush(baseColor(state));
-    for (int x = 0; x <= rect.width() - 1; x += cabinet.width()) {
-        for (int y = 0; y <= rect.height() - 1; y += cabinet.height())
-            drawCabinet(painter, QRect(QPoint(x, y), cabinet), pointSize, text);
+    // A text wider than its cabinet reaches into the next one.
+    const QRect shown = cabinetsWithin(reachableRect(painter, rect), cabinet, 1);
+    for (int column = std::max(0, shown.left()); column <= shown.right(); ++column) {
+        const int x = column * cabinet.width();
+        for (int row = std::max(0, shown.top()); row <= shown.bottom(); ++row) {
+            const int y = row * cabinet.height();
+            if (x <= rect.width() - 1 && y <= rect.height() - 1)
+                drawCabinet(painter, QRect(QPoint(x, y), cabinet), pointSize, text);
+        }
     }
 }
 
@@ -46,7 +62,7 @@ static void drawCabinetClockLiterally(QPainter &painter, const PatternState &sta
 static bool drawCabinetClockCopied(QPainter &painter, const PatternState &state, const QRect &rect,
                                    Kept<KeptImage> &kept, const QSize &cabinet, int pointSize, const QString &text)
 {
-    if (pointSize < 1 || !canCopyFrames(painter) || !rect.topLeft().isNull())
+    if (pointSize < 1 || !canKeepFrames(painter) || !rect.topLeft().isNull())
         return false;
     const QRect cell(QPoint(0, 0), cabinet);
     const QFont font = clockFont(pointSize);
@@ -69,15 +85,16 @@ static bool drawCabinetClockCopied(QPainter &painter, const PatternState &state,
 
     const int columns = (rect.width() + cabinet.width() - 1) / cabinet.width();
     const int rows = (rect.height() + cabinet.height() - 1) / cabinet.height();
-    for (int column = 0; column < columns; ++column) {
-        for (int row = 0; row < rows; ++row) {
+    const QRect shown = cabinetsWithin(reachableRect(painter, rect), cabinet, 0) & QRect(0, 0, columns, rows);
+    for (int column = shown.left(); column <= shown.right(); ++column) {
+        for (int row = shown.top(); row <= shown.bottom(); ++row) {
             const QPoint corner(column * cabinet.width(), row * cabinet.height());
             copyImage(painter, corner + textBox.topLeft(), cabinetCell.image, textBox);
         }
     }
-    for (int column = 0; column <= columns; ++column)
+    for (int column = shown.left(); column <= shown.right() + 1; ++column)
         painter.fillRect(column * cabinet.width(), 0, 1, rows * cabinet.height() + 1, Qt::white);
-    for (int row = 0; row <= rows; ++row)
+    for (int row = shown.top(); row <= shown.bottom() + 1; ++row)
         painter.fillRect(0, row * cabinet.height(), columns * cabinet.width() + 1, 1, Qt::white);
     return true;
 }
@@ -146,7 +163,7 @@ static void drawGridAndCirclesLiterally(QPainter &painter, const QRect &rect)
 // The chart stands still: drawn once per size and base colour, then copied.
 static void drawGridAndCircles(QPainter &painter, const PatternState &state, const QRect &rect, Kept<KeptImage> &kept)
 {
-    if (!canCopyFrames(painter) || !rect.topLeft().isNull()) {
+    if (!canKeepFrames(painter) || !rect.topLeft().isNull()) {
         fillBase(painter, state, rect);
         drawGridAndCirclesLiterally(painter, rect);
         return;
@@ -183,6 +200,18 @@ static QImage shownPicture(const QImage &picture, bool fit, const QRect &rect, K
 static void drawPicture(QPainter &painter, const PatternState &state, const QRect &rect, FrameCache &cache)
 {
     const QImage &picture = cache.picture;
+    if (state.canvas.isSet()) {
+        // Decoded for this part of the canvas alone, already fitted.
+        const QRect placed(state.canvas.origin, picture.size());
+        const bool coversPart = placed.contains(reachableRect(painter, rect));
+        if (picture.hasAlphaChannel() || !coversPart || !canKeepFrames(painter)) {
+            fillBase(painter, state, rect);
+            painter.drawImage(placed.topLeft(), picture);
+        } else {
+            copyImage(painter, placed.topLeft(), picture);
+        }
+        return;
+    }
     if (!canCopyFrames(painter) || !rect.topLeft().isNull() || picture.isNull()) {
         fillBase(painter, state, rect);
         if (!picture.isNull())

@@ -9,6 +9,7 @@ import sys
 from collections import defaultdict
 
 LIMIT = 4.0  # a frame may cost at most this many plain fills
+PART_LIMIT = 1.5  # a part of a large canvas may cost at most this many windows of its size
 
 
 def to_ms(value, unit):
@@ -37,10 +38,13 @@ def medians(benchmarks):
 
 
 def split(name):
-    """'BM_Ramp64/3840/2160' -> ('Ramp64', '3840x2160')."""
+    """'BM_Ramp64/3840/2160/0/0' -> ('Ramp64', '3840x2160');
+    'BM_Ramp64/3840/2160/15360/4320' -> ('Ramp64', '3840x2160 of 15360x4320')."""
     parts = name.split("/")
     pattern = parts[0][3:] if parts[0].startswith("BM_") else parts[0]
     size = "x".join(parts[1:3]) if len(parts) >= 3 else "-"
+    if len(parts) >= 5 and parts[3] != "0":
+        size += " of " + "x".join(parts[3:5])
     return pattern, size
 
 
@@ -61,15 +65,25 @@ def main(path):
         ratio = ms / base if base else float("nan")
         rows.append((pattern, size, ms, ratio))
 
+    whole = {(pattern, size): ms for pattern, size, ms, _ in rows}
     width = max([len("pattern")] + [len(r[0]) for r in rows])
-    print(f"| {'pattern':<{width}} | size      | median ms | × plain fill |")
-    print(f"|{'-' * (width + 2)}|-----------|----------:|-------------:|")
+    size_width = max(len(r[1]) for r in rows)
+    print(f"| {'pattern':<{width}} | {'size':<{size_width}} | median ms | × plain fill | × window |")
+    print(f"|{'-' * (width + 2)}|{'-' * (size_width + 2)}|----------:|-------------:|---------:|")
     over = 0
+    parts_over = 0
     for pattern, size, ms, ratio in rows:
         mark = " over" if ratio > LIMIT else ""
         over += ratio > LIMIT
-        print(f"| {pattern:<{width}} | {size:<9} | {ms:9.3f} | {ratio:8.2f}{mark:>5} |")
-    print(f"\n{len(rows)} benchmarks, {over} over {LIMIT:g}× the plain fill of their size.")
+        part = ""
+        if " of " in size:
+            window = whole.get((pattern, size.split(" of ")[0]))
+            part_ratio = ms / window if window else float("nan")
+            parts_over += part_ratio > PART_LIMIT
+            part = f"{part_ratio:8.2f}{' over' if part_ratio > PART_LIMIT else ''}"
+        print(f"| {pattern:<{width}} | {size:<{size_width}} | {ms:9.3f} | {ratio:8.2f}{mark:>5} | {part:>8} |")
+    print(f"\n{len(rows)} benchmarks, {over} over {LIMIT:g}× the plain fill of their size,"
+          f" {parts_over} canvas parts over {PART_LIMIT:g}× a window of their size.")
 
 
 if __name__ == "__main__":

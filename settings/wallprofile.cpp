@@ -72,6 +72,7 @@ const QString tableColorsKey = QStringLiteral("colortable/colors");
 const QString picturePathKey = QStringLiteral("picture/path");
 const QString lastPatternKey = QStringLiteral("pattern/last");
 const QString languageKey = QStringLiteral("lang");
+const QString canvasKey = QStringLiteral("wall/canvas");
 
 // The wall group keeps its address and this computer's member id beside
 // the placement, in the same [wall] section.
@@ -209,6 +210,20 @@ void WallProfile::restorePlacement()
     QString error;
     if (!control->placeWindow(QRect(x, y, width, height), &error))
         ProfileReader::refuse(QStringLiteral("wall"), error);
+    restoreCanvas();
+}
+
+// Checked against the placement just restored, as the command line's is.
+void WallProfile::restoreCanvas()
+{
+    const ProfileReader reader(*settings);
+    QString text;
+    if (!reader.text(canvasKey, &text) || text.isEmpty())
+        return;
+    WallCanvas canvas;
+    QString error;
+    if (!parseWallCanvas(text, &canvas, &error) || !control->setCanvas(canvas, &error))
+        ProfileReader::refuse(canvasKey, error);
 }
 
 // A table is used only whole: both sides and a colour for every cell.
@@ -300,6 +315,7 @@ QVariantMap WallProfile::values() const
     v.insert(QStringLiteral("wall/y"), placement.y());
     v.insert(QStringLiteral("wall/width"), placement.width());
     v.insert(QStringLiteral("wall/height"), placement.height());
+    v.insert(canvasKey, wallCanvasText(control->canvas()));
     const PanelSettings panel = control->panelSettings();
     for (const NumberKey &key : numberKeys)
         v.insert(QLatin1String(key.key), panel.*key.setting);

@@ -49,6 +49,7 @@ private:
     bool setAsideIfUnreadable();
     void restore();
     void restorePlacement();
+    void restoreCanvas();
     void readColorTable(PanelSettings *panel) const;
     void restorePattern();
     void restoreLanguage();

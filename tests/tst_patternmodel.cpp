@@ -164,6 +164,59 @@ private slots:
 
     // Exports of the moving families, frame for frame as the window showed
     // them when it stepped its state tick by tick (pixels hashed).
+    // On the computer's clock every animation is a function of the instant
+    // alone: the same on every computer, across midnight and after the
+    // clock is stepped back.
+    void systemTime_data()
+    {
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<qint64>("utcMs");
+        QTest::addColumn<int>("scanOffset");
+        QTest::addColumn<QPoint>("square");
+        QTest::addColumn<int>("grayOffset");
+        // Speed 90 and sweep 1 tick every 100 ms; pitch 21 with step 1 repeats every 22 ticks.
+        const qint64 midnight = 1796601600000; // 2026-12-07T00:00:00Z
+        QTest::newRow("scan just before midnight") << "scan:h,speed=90,source=system" << midnight - 100
+                                                   << int((midnight / 100 - 1) % 22) << QPoint() << 0;
+        QTest::newRow("scan at midnight") << "scan:h,speed=90,source=system" << midnight
+                                          << int((midnight / 100) % 22) << QPoint() << 0;
+        QTest::newRow("scan one tick after") << "scan:h,speed=90,source=system" << midnight + 199
+                                             << int((midnight / 100 + 1) % 22) << QPoint() << 0;
+        // tri(v, m) = m - |(v mod 2m) - m| on a 1000 x 700 canvas, size 60: m = 940 and 640.
+        const qint64 n = midnight / 100 + 3;
+        const auto tri = [](qint64 v, qint64 m) { return int(m - qAbs(v % (2 * m) - m)); };
+        QTest::newRow("square bounces on the canvas") << "square:size=60,speed=90,source=system" << n * 100 + 99 << 0
+                                                      << QPoint(tri(7 * n, 940), tri(5 * n, 640)) << 0;
+        QTest::newRow("square at the epoch") << "square:size=60,speed=90,source=system" << qint64(0) << 0
+                                             << QPoint(0, 0) << 0;
+        QTest::newRow("sweep counts from the epoch") << "solid:sweep=1,source=system" << midnight + 50
+                                                      << 0 << QPoint() << int((midnight / 100 - 1) % 256);
+    }
+
+    void systemTime()
+    {
+        QFETCH(QString, pattern);
+        QFETCH(qint64, utcMs);
+        QFETCH(int, scanOffset);
+        QFETCH(QPoint, square);
+        QFETCH(int, grayOffset);
+        // Two computers: one chose the pattern a day earlier than the other,
+        // and the second one's clock was stepped back an hour since.
+        for (const qint64 chosen : { qint64(0), qint64(86400000) }) {
+            PatternState state;
+            state.canvas = WallCanvas{ QSize(1000, 700), QPoint(333, 0) };
+            PatternModel model;
+            model.start(parsed(pattern), &state, chosen, 7);
+            const PatternState frame = model.frameAt(state, chosen + 3600000, utcMs, QSize(667, 700));
+            if (pattern.startsWith(QLatin1String("scan")))
+                QCOMPARE(frame.scanOffset, scanOffset);
+            if (pattern.startsWith(QLatin1String("square")))
+                QCOMPARE(QPoint(frame.squareX, frame.squareY), square);
+            if (pattern.startsWith(QLatin1String("solid")))
+                QCOMPARE(frame.grayOffset, grayOffset);
+        }
+    }
+
     void exportedSequences_data()
     {
         QTest::addColumn<QString>("pattern");

@@ -39,7 +39,8 @@ struct Run
 
     explicit Run(const CommandLine &line = profileLine()) : profile(new WallProfile(&panel, line))
     {
-        applyCommandLine(panel, line);
+        QString error;
+        applyCommandLine(panel, line, &error);
     }
     // Everything the panel shows that a profile holds.
     QStringList controls() const

@@ -200,6 +200,7 @@ void TestWallGroup::patternsMoveWithSharedTime_data()
     QTest::newRow("clock counting from its start") << "clock:source=reset" << "clock:source=system";
     QTest::newRow("cabinet clock keeps its cabinet") << "cabinet-clock:cabinet=480x270"
                                                     << "cabinet-clock:cabinet=480x270,source=system";
+    QTest::newRow("scan lines keep their keys") << "scan:h,speed=90" << "scan:h,speed=90,source=system";
     QTest::newRow("a family without source") << "grid" << "grid";
 }
 

@@ -140,6 +140,22 @@
         <translation>With --fullscreen: fill output NAME, as the desktop names it; on Wayland the one way to choose where the window shows.</translation>
     </message>
     <message>
+        <source>expected an instant in UTC such as 2026-12-07T10:00:00Z or 2026-12-07T10:00:00.250Z</source>
+        <translation>expected an instant in UTC such as 2026-12-07T10:00:00Z or 2026-12-07T10:00:00.250Z</translation>
+    </message>
+    <message>
+        <source>a %1x%2 part at %3,%4 does not fit inside the %5x%6 canvas</source>
+        <translation>a %1x%2 part at %3,%4 does not fit inside the %5x%6 canvas</translation>
+    </message>
+    <message>
+        <source>This window shows the part of a W x H wall canvas whose top-left corner is at X,Y, at the window&apos;s own size; off forgets a remembered canvas.</source>
+        <translation>This window shows the part of a W x H wall canvas whose top-left corner is at X,Y, at the window&apos;s own size; off forgets a remembered canvas.</translation>
+    </message>
+    <message>
+        <source>Export the instant TIME (UTC, for example 2026-12-07T10:00:00Z) of patterns with source=system; frame k is at TIME + k / fps.</source>
+        <translation>Export the instant TIME (UTC, for example 2026-12-07T10:00:00Z) of patterns with source=system; frame k is at TIME + k / fps.</translation>
+    </message>
+    <message>
         <source>--wall-ca goes with --wall</source>
         <translation>--wall-ca goes with --wall</translation>
     </message>
@@ -661,6 +677,42 @@ circles</translation>
         <source>Full screen on…</source>
         <translation>Full screen on…</translation>
     </message>
+    <message>
+        <source>Canvas: the window</source>
+        <translation>Canvas: the window</translation>
+    </message>
+    <message>
+        <source>Canvas: %1</source>
+        <translation>Canvas: %1</translation>
+    </message>
+    <message>
+        <source>, window past it</source>
+        <translation>, window past it</translation>
+    </message>
+    <message>
+        <source>Clock: not synchronised</source>
+        <translation>Clock: not synchronised</translation>
+    </message>
+    <message>
+        <source>Clock: synchronised</source>
+        <translation>Clock: synchronised</translation>
+    </message>
+    <message>
+        <source>Clock: synchronised, ±%1 ms</source>
+        <translation>Clock: synchronised, ±%1 ms</translation>
+    </message>
+    <message>
+        <source>The window reaches past its canvas: the base colour shows there.</source>
+        <translation>The window reaches past its canvas: the base colour shows there.</translation>
+    </message>
+    <message>
+        <source>The computers of one wall show the same frame while their clocks agree (chrony, linuxptp).</source>
+        <translation>The computers of one wall show the same frame while their clocks agree (chrony, linuxptp).</translation>
+    </message>
+    <message>
+        <source>Cannot show %1 fitted to the canvas: the canvas is %2 × %3 pixels, more than %4 pixels to scale this picture to.</source>
+        <translation>Cannot show %1 fitted to the canvas: the canvas is %2 × %3 pixels, more than %4 pixels to scale this picture to.</translation>
+    </message>
 </context>
 <context>
     <name>PatternName</name>
@@ -1039,6 +1091,26 @@ circles</translation>
         <translation>Full screen on %1</translation>
     </message>
     <message>
+        <source>Canvas: %1</source>
+        <translation>Canvas: %1</translation>
+    </message>
+    <message>
+        <source>Canvas: the window</source>
+        <translation>Canvas: the window</translation>
+    </message>
+    <message>
+        <source>Clock not synchronised</source>
+        <translation>Clock not synchronised</translation>
+    </message>
+    <message>
+        <source>Clock synchronised, ±%1 ms</source>
+        <translation>Clock synchronised, ±%1 ms</translation>
+    </message>
+    <message>
+        <source>the window reaches past its canvas</source>
+        <translation>the window reaches past its canvas</translation>
+    </message>
+    <message>
         <source>Broker connected</source>
         <translation>Broker connected</translation>
     </message>
@@ -1049,14 +1121,6 @@ circles</translation>
     <message>
         <source>Wall group</source>
         <translation>Wall group</translation>
-    </message>
-    <message>
-        <source>clock not synchronised: its delay photos cannot be trusted</source>
-        <translation>clock not synchronised: its delay photos cannot be trusted</translation>
-    </message>
-    <message>
-        <source>clock synchronised, error %1 ms</source>
-        <translation>clock synchronised, error %1 ms</translation>
     </message>
     <message>
         <source>offline</source>
@@ -1083,6 +1147,21 @@ circles</translation>
     </message>
 </context>
 <context>
+    <name>WallCanvas</name>
+    <message>
+        <source>the canvas &quot;%1&quot; is not WxH+X+Y</source>
+        <translation>the canvas &quot;%1&quot; is not WxH+X+Y</translation>
+    </message>
+    <message>
+        <source>the canvas&apos;s width and height must be 1 to %1</source>
+        <translation>the canvas&apos;s width and height must be 1 to %1</translation>
+    </message>
+    <message>
+        <source>the corner %1,%2 lies outside the %3x%4 canvas</source>
+        <translation>the corner %1,%2 lies outside the %3x%4 canvas</translation>
+    </message>
+</context>
+<context>
     <name>WallControl</name>
     <message>
         <source>walltest: the window at %1 lies off the desktop; moved to %2</source>
@@ -1095,6 +1174,10 @@ circles</translation>
     <message>
         <source>no output is called &apos;%1&apos;: the outputs are %2</source>
         <translation>no output is called &apos;%1&apos;: the outputs are %2</translation>
+    </message>
+    <message>
+        <source>a %1x%2 window at %3,%4 does not fit inside the %5x%6 canvas</source>
+        <translation>a %1x%2 window at %3,%4 does not fit inside the %5x%6 canvas</translation>
     </message>
 </context>
 <context>
@@ -1152,16 +1235,16 @@ circles</translation>
         <translation>TLS cannot be set up: %1</translation>
     </message>
     <message>
+        <source>wall group %1: %2</source>
+        <translation>wall group %1: %2</translation>
+    </message>
+    <message>
         <source>wall group %1: the broker at %2 refused: %3</source>
         <translation>wall group %1: the broker at %2 refused: %3</translation>
     </message>
     <message>
         <source>wall group %1: no broker at %2; running alone and retrying</source>
         <translation>wall group %1: no broker at %2; running alone and retrying</translation>
-    </message>
-    <message>
-        <source>wall group %1: %2</source>
-        <translation>wall group %1: %2</translation>
     </message>
     <message>
         <source>wall group %1: ignored a message on %2: %3</source>

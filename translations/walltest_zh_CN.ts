@@ -140,6 +140,22 @@
         <translation>与 --fullscreen 一起：铺满名为 NAME 的输出（按桌面的命名）；在 Wayland 上这是选择窗口显示位置的唯一方式。</translation>
     </message>
     <message>
+        <source>expected an instant in UTC such as 2026-12-07T10:00:00Z or 2026-12-07T10:00:00.250Z</source>
+        <translation>应为 UTC 时刻，例如 2026-12-07T10:00:00Z 或 2026-12-07T10:00:00.250Z</translation>
+    </message>
+    <message>
+        <source>a %1x%2 part at %3,%4 does not fit inside the %5x%6 canvas</source>
+        <translation>位于 %3,%4 的 %1x%2 部分超出了 %5x%6 的画布</translation>
+    </message>
+    <message>
+        <source>This window shows the part of a W x H wall canvas whose top-left corner is at X,Y, at the window&apos;s own size; off forgets a remembered canvas.</source>
+        <translation>本窗口按自身大小显示 W x H 大屏画布中左上角位于 X,Y 的部分；off 表示忘记记住的画布。</translation>
+    </message>
+    <message>
+        <source>Export the instant TIME (UTC, for example 2026-12-07T10:00:00Z) of patterns with source=system; frame k is at TIME + k / fps.</source>
+        <translation>导出 source=system 画面在时刻 TIME（UTC，例如 2026-12-07T10:00:00Z）的样子；第 k 帧在 TIME + k / fps。</translation>
+    </message>
+    <message>
         <source>--wall-ca goes with --wall</source>
         <translation>--wall-ca 只能与 --wall 一起使用</translation>
     </message>
@@ -658,6 +674,42 @@
         <source>Full screen on…</source>
         <translation>全屏于…</translation>
     </message>
+    <message>
+        <source>Canvas: the window</source>
+        <translation>画布：即本窗口</translation>
+    </message>
+    <message>
+        <source>Canvas: %1</source>
+        <translation>画布：%1</translation>
+    </message>
+    <message>
+        <source>, window past it</source>
+        <translation>，窗口超出画布</translation>
+    </message>
+    <message>
+        <source>Clock: not synchronised</source>
+        <translation>时钟：未同步</translation>
+    </message>
+    <message>
+        <source>Clock: synchronised</source>
+        <translation>时钟：已同步</translation>
+    </message>
+    <message>
+        <source>Clock: synchronised, ±%1 ms</source>
+        <translation>时钟：已同步，±%1 毫秒</translation>
+    </message>
+    <message>
+        <source>The window reaches past its canvas: the base colour shows there.</source>
+        <translation>窗口超出了画布：超出部分显示底色。</translation>
+    </message>
+    <message>
+        <source>The computers of one wall show the same frame while their clocks agree (chrony, linuxptp).</source>
+        <translation>同一大屏的各台电脑在时钟一致时显示同一帧（chrony、linuxptp）。</translation>
+    </message>
+    <message>
+        <source>Cannot show %1 fitted to the canvas: the canvas is %2 × %3 pixels, more than %4 pixels to scale this picture to.</source>
+        <translation>无法把 %1 适应画布显示：画布为 %2 × %3 像素，超过可缩放到的 %4 像素。</translation>
+    </message>
 </context>
 <context>
     <name>PatternName</name>
@@ -1036,6 +1088,26 @@
         <translation>已在 %1 上全屏</translation>
     </message>
     <message>
+        <source>Canvas: %1</source>
+        <translation>画布：%1</translation>
+    </message>
+    <message>
+        <source>Canvas: the window</source>
+        <translation>画布：即本窗口</translation>
+    </message>
+    <message>
+        <source>Clock not synchronised</source>
+        <translation>时钟未同步</translation>
+    </message>
+    <message>
+        <source>Clock synchronised, ±%1 ms</source>
+        <translation>时钟已同步，±%1 毫秒</translation>
+    </message>
+    <message>
+        <source>the window reaches past its canvas</source>
+        <translation>窗口超出了画布</translation>
+    </message>
+    <message>
         <source>Broker connected</source>
         <translation>已连接代理</translation>
     </message>
@@ -1046,14 +1118,6 @@
     <message>
         <source>Wall group</source>
         <translation>拼接组</translation>
-    </message>
-    <message>
-        <source>clock not synchronised: its delay photos cannot be trusted</source>
-        <translation>时钟未同步：它的延时照片不可信</translation>
-    </message>
-    <message>
-        <source>clock synchronised, error %1 ms</source>
-        <translation>时钟已同步，误差 %1 毫秒</translation>
     </message>
     <message>
         <source>offline</source>
@@ -1080,6 +1144,21 @@
     </message>
 </context>
 <context>
+    <name>WallCanvas</name>
+    <message>
+        <source>the canvas &quot;%1&quot; is not WxH+X+Y</source>
+        <translation>画布“%1”不是 宽x高+X+Y 的形式</translation>
+    </message>
+    <message>
+        <source>the canvas&apos;s width and height must be 1 to %1</source>
+        <translation>画布的宽和高必须在 1 到 %1 之间</translation>
+    </message>
+    <message>
+        <source>the corner %1,%2 lies outside the %3x%4 canvas</source>
+        <translation>左上角 %1,%2 在 %3x%4 的画布之外</translation>
+    </message>
+</context>
+<context>
     <name>WallControl</name>
     <message>
         <source>walltest: the window at %1 lies off the desktop; moved to %2</source>
@@ -1092,6 +1171,10 @@
     <message>
         <source>no output is called &apos;%1&apos;: the outputs are %2</source>
         <translation>没有名为“%1”的输出：现有的输出为 %2</translation>
+    </message>
+    <message>
+        <source>a %1x%2 window at %3,%4 does not fit inside the %5x%6 canvas</source>
+        <translation>位于 %3,%4 的 %1x%2 窗口超出了 %5x%6 的画布</translation>
     </message>
 </context>
 <context>
@@ -1149,16 +1232,16 @@
         <translation>无法设置 TLS：%1</translation>
     </message>
     <message>
+        <source>wall group %1: %2</source>
+        <translation>拼接组 %1：%2</translation>
+    </message>
+    <message>
         <source>wall group %1: the broker at %2 refused: %3</source>
         <translation>拼接组 %1：位于 %2 的代理拒绝了连接：%3</translation>
     </message>
     <message>
         <source>wall group %1: no broker at %2; running alone and retrying</source>
         <translation>拼接组 %1：%2 上没有代理；单独运行并重试</translation>
-    </message>
-    <message>
-        <source>wall group %1: %2</source>
-        <translation>拼接组 %1：%2</translation>
     </message>
     <message>
         <source>wall group %1: ignored a message on %2: %3</source>

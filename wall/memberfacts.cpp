@@ -1,6 +1,5 @@
 #include "memberfacts.h"
 
-#include "clockhealth.h"
 #include "wallcontrol.h"
 
 #include <QCoreApplication>
@@ -8,13 +7,15 @@
 
 MemberEntry currentMemberFacts(const WallControl &control)
 {
+    const WallState state = control.state();
     MemberEntry facts;
     facts.host = QSysInfo::machineHostName().left(253);
-    facts.canvas = WallControl::placementText(control.windowPlacement());
+    // Without a canvas of its own the window is the whole canvas.
+    facts.canvas = state.canvas.isSet() ? wallCanvasText(state.canvas)
+                                        : wallCanvasText(WallCanvas{ control.windowPlacement().size(), QPoint() });
     facts.version = QCoreApplication::applicationVersion().left(64);
     facts.online = true;
-    const ClockHealth clock = readClockHealth();
-    facts.clockSynchronised = clock.synchronised;
-    facts.clockErrorMs = clock.errorMs;
+    facts.clockSynchronised = state.clock.synchronised;
+    facts.clockErrorMs = state.clock.errorMs;
     return facts;
 }

@@ -172,7 +172,7 @@ void WallGroup::noticeChange()
         publish(value);
     }
     keepPatternShown();
-    if (WallControl::placementText(control->windowPlacement()) != announced.canvas)
+    if (currentMemberFacts(*control).canvas != announced.canvas)
         announce();
 }
 
