@@ -98,7 +98,7 @@ fi
 # A change through either member reaches the other within 200 ms (the
 # median of three, so one stall of a busy machine does not decide).
 latencies=()
-for change in "B bars:preset A" "A ramp:period=64 B" "B scan:h,speed=0 A"; do
+for change in "B bars:preset A" "A ramp:period=64 B" "B grid A"; do
     read -r from pattern to <<<"$change"
     from_url=${from}_URL to_url=${to}_URL
     started=$(now_ms)
