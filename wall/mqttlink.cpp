@@ -14,6 +14,7 @@ const int keepAliveSeconds = 10;
 // finds its members back within about a second.
 const auto retryDelay = std::chrono::milliseconds(1000);
 const auto stopGrace = std::chrono::milliseconds(1000);
+const char *const systemCaFolder = "/etc/ssl/certs";
 
 } // namespace
 
@@ -47,12 +48,10 @@ bool MqttLink::configure(QString *error)
     mosquitto_will_set(client, options.willTopic.constData(), options.willPayload.size(), options.willPayload.constData(),
                        1, true);
     if (address.tls) {
-        int rc = MOSQ_ERR_SUCCESS;
-        if (options.caFile.isEmpty())
-            rc = mosquitto_int_option(client, MOSQ_OPT_TLS_USE_OS_CERTS, 1);
-        else
-            rc = mosquitto_tls_set(client, QFile::encodeName(options.caFile).constData(), nullptr, nullptr, nullptr,
-                                   nullptr);
+        // Debian keeps the system's CAs hashed in /etc/ssl/certs.
+        const QByteArray caFile = QFile::encodeName(options.caFile);
+        const int rc = mosquitto_tls_set(client, caFile.isEmpty() ? nullptr : caFile.constData(),
+                                         caFile.isEmpty() ? systemCaFolder : nullptr, nullptr, nullptr, nullptr);
         if (rc != MOSQ_ERR_SUCCESS) {
             *error = QCoreApplication::translate("WallGroup", "TLS cannot be set up: %1")
                          .arg(QString::fromUtf8(mosquitto_strerror(rc)));
@@ -62,6 +61,7 @@ bool MqttLink::configure(QString *error)
     mosquitto_connect_callback_set(client, &MqttLink::onConnect);
     mosquitto_disconnect_callback_set(client, &MqttLink::onDisconnect);
     mosquitto_message_callback_set(client, &MqttLink::onMessage);
+    mosquitto_log_callback_set(client, &MqttLink::onLog);
     return true;
 }
 
@@ -150,4 +150,11 @@ void MqttLink::onMessage(mosquitto *, void *self, const mosquitto_message *messa
     const QByteArray topic(message->topic);
     const QByteArray payload(static_cast<const char *>(message->payload), message->payloadlen);
     emit link->messageReceived(topic, payload);
+}
+
+// The library tells why a TLS connection failed only on its log.
+void MqttLink::onLog(mosquitto *, void *self, int level, const char *text)
+{
+    if (level & MOSQ_LOG_ERR)
+        emit static_cast<MqttLink *>(self)->refused(QString::fromUtf8(text));
 }

@@ -51,7 +51,9 @@ public:
 signals:
     void connected();
     void disconnected();
-    // The broker answered but turned the connection down (a wrong password).
+    // The broker answered but turned the connection down (a wrong password),
+    // or the connection failed for a reason worth telling (a certificate
+    // that cannot be trusted).
     void refused(const QString &reason);
     void messageReceived(const QByteArray &topic, const QByteArray &payload);
 
@@ -62,6 +64,7 @@ private:
     static void onConnect(mosquitto *client, void *self, int code);
     static void onDisconnect(mosquitto *client, void *self, int code);
     static void onMessage(mosquitto *client, void *self, const mosquitto_message *message);
+    static void onLog(mosquitto *client, void *self, int level, const char *text);
 
     const Options options;
     mosquitto *client = nullptr;

@@ -104,10 +104,11 @@ void WallGroup::wire()
     connect(link, &MqttLink::messageReceived, this, &WallGroup::receive);
     connect(link, &MqttLink::connected, this, &WallGroup::connectedToBroker);
     connect(link, &MqttLink::disconnected, this, &WallGroup::lostBroker);
+    // The link retries every second: each reason is told once until it connects.
     connect(link, &MqttLink::refused, this, [this](const QString &reason) {
-        if (reason == lastRefusal)
+        if (refusalsTold.contains(reason))
             return;
-        lastRefusal = reason;
+        refusalsTold.insert(reason);
         log(QCoreApplication::translate("WallGroup", "wall group %1: the broker at %2 refused: %3")
                 .arg(start.address.name, where(), reason));
     });
@@ -254,7 +255,7 @@ void WallGroup::publish(Shared value)
 void WallGroup::connectedToBroker()
 {
     everConnected = true;
-    lastRefusal.clear();
+    refusalsTold.clear();
     log(QCoreApplication::translate("WallGroup", "wall group %1: connected to the broker at %2")
             .arg(start.address.name, where()));
     std::fill(std::begin(seen), std::end(seen), false);

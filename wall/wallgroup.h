@@ -7,6 +7,7 @@
 
 #include <QJsonObject>
 #include <QObject>
+#include <QSet>
 
 class MainWindow;
 class QTimer;
@@ -75,7 +76,7 @@ private:
     bool applying = false;
     bool seen[3] = { false, false, false };
     bool everConnected = false;
-    QString lastRefusal;
+    QSet<QString> refusalsTold;
     MemberEntry announced;
 };
 
