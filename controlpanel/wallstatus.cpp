@@ -30,15 +30,23 @@ QString clockLine(const ClockHealth &clock)
     return MainWindow::tr("Clock: synchronised, ±%1 ms").arg(*clock.errorMs, 0, 'g', 3);
 }
 
+// One short line under the placement; the tool tip says it in full.
+QString statusLine(const WallState &state)
+{
+    const QString canvas = state.canvas.isSet() ? wallCanvasText(state.canvas) : MainWindow::tr("no canvas");
+    const QString clock = state.clock.synchronised ? QStringLiteral("✓") : QStringLiteral("✗");
+    return MainWindow::tr("%1 · clock %2").arg(canvas, clock);
+}
+
 } // namespace
 
 void MainWindow::addWallStatus()
 {
     wallStatus = new QLabel(ui->pushButton_opendlg->parentWidget());
     wallStatus->setObjectName(QStringLiteral("label_wallStatus"));
-    wallStatus->setGeometry(610, 256, 151, 32);
+    wallStatus->setGeometry(604, 284, 178, 14);
     QFont small = wallStatus->font();
-    small.setPointSize(7);
+    small.setPixelSize(9);
     wallStatus->setFont(small);
     connect(wallControl, &WallControl::changed, this, &MainWindow::showWallStatus);
     auto *clockReading = new QTimer(this);
@@ -51,9 +59,10 @@ void MainWindow::addWallStatus()
 void MainWindow::showWallStatus()
 {
     const WallState state = wallControl->state();
-    wallStatus->setText(canvasLine(state) + QLatin1Char('\n') + clockLine(state.clock));
+    wallStatus->setText(statusLine(state));
     const bool warn = state.pastCanvas || (state.canvas.isSet() && !state.clock.synchronised);
     wallStatus->setStyleSheet(warn ? QStringLiteral("color: #c03000;") : QString());
-    wallStatus->setToolTip(state.pastCanvas ? tr("The window reaches past its canvas: the base colour shows there.")
-                                            : tr("The computers of one wall show the same frame while their clocks agree (chrony, linuxptp)."));
+    const QString why = state.pastCanvas ? tr("The window reaches past its canvas: the base colour shows there.")
+                                         : tr("The computers of one wall show the same frame while their clocks agree (chrony, linuxptp).");
+    wallStatus->setToolTip(canvasLine(state) + QLatin1Char('\n') + clockLine(state.clock) + QLatin1Char('\n') + why);
 }

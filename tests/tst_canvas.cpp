@@ -116,7 +116,8 @@ private slots:
             { "grayblocks:labels", 0 },
             { "contrast:labels", 0 },
             { "contrast:level=dark,labels", 0 },
-            { "clock:source=system", 0 },
+            // Qt 6 fills text this large as outlines, which round like gradients.
+            { "clock:source=system", QT_VERSION >= QT_VERSION_CHECK(6, 0, 0) ? 1 : 0 },
             { "cabinet-clock:cabinet=150x120,source=system", 0 },
             { "grid", 0 },
             { "cabinets:cabinet=120x90", 0 },

@@ -264,6 +264,11 @@ private slots:
         QTest::newRow("export too large") << QStringList{ "--export", "x.png", "--pattern", "grid", "--size", "16385x100" } << 2 << "16384";
         QTest::newRow("zero fps") << QStringList{ "--export", "x.png", "--pattern", "clock", "--frames", "2", "--fps", "0" } << 2 << "--fps";
         QTest::newRow("unwritable place") << QStringList{ "--export", "/proc/walltest/x.png", "--pattern", "grid", "--size", "64x64" } << 1 << "cannot write";
+        QTest::newRow("part past its canvas") << QStringList{ "--export", "x.png", "--pattern", "grid", "--size", "800x600", "--canvas", "1000x700+333+0" } << 2 << "does not fit";
+        QTest::newRow("canvas not WxH+X+Y") << QStringList{ "--export", "x.png", "--pattern", "grid", "--canvas", "1000x700" } << 2 << "WxH+X+Y";
+        QTest::newRow("canvas too large") << QStringList{ "--export", "x.png", "--pattern", "grid", "--canvas", "65536x700+0+0" } << 2 << "65535";
+        QTest::newRow("instant without export") << QStringList{ "--at", "2026-12-07T10:00:00Z" } << 2 << "--export";
+        QTest::newRow("instant not UTC") << QStringList{ "--export", "x.png", "--pattern", "clock", "--at", "2026-12-07T10:00:00+01:00" } << 2 << "--at";
         QTest::newRow("unreadable picture") << QStringList{ "--export", "x.png", "--pattern", "picture:path=/nonexistent.png" } << 1 << "does not exist";
     }
 

@@ -713,6 +713,14 @@ circles</translation>
         <source>Cannot show %1 fitted to the canvas: the canvas is %2 × %3 pixels, more than %4 pixels to scale this picture to.</source>
         <translation>Cannot show %1 fitted to the canvas: the canvas is %2 × %3 pixels, more than %4 pixels to scale this picture to.</translation>
     </message>
+    <message>
+        <source>no canvas</source>
+        <translation>no canvas</translation>
+    </message>
+    <message>
+        <source>%1 · clock %2</source>
+        <translation>%1 · clock %2</translation>
+    </message>
 </context>
 <context>
     <name>PatternName</name>

@@ -710,6 +710,14 @@
         <source>Cannot show %1 fitted to the canvas: the canvas is %2 × %3 pixels, more than %4 pixels to scale this picture to.</source>
         <translation>无法把 %1 适应画布显示：画布为 %2 × %3 像素，超过可缩放到的 %4 像素。</translation>
     </message>
+    <message>
+        <source>no canvas</source>
+        <translation>无画布</translation>
+    </message>
+    <message>
+        <source>%1 · clock %2</source>
+        <translation>%1 · 时钟 %2</translation>
+    </message>
 </context>
 <context>
     <name>PatternName</name>
