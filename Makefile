@@ -70,6 +70,7 @@ FUZZ_RUNS_patternname = 200000
 FUZZ_RUNS_profile = 10000
 FUZZ_RUNS_remote = 200000
 FUZZ_RUNS_picture = 20000
+FUZZ_RUNS_wallgroup = 600000
 # Over 2 s for one input is a hang. Leaks are looked for once, at the end of
 # the run: a search after every input would take twenty times the inputs'
 # own time. The memory the toolkit keeps for good (fonts, plugins) is no leak.

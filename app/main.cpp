@@ -13,6 +13,7 @@
 #include "fontsubstitutions.h"
 #include "devicepixels.h"
 #include "wallcontrol.h"
+#include "wallgroup.h"
 #include "wallprofile.h"
 
 #include <QApplication>
@@ -165,6 +166,8 @@ int main(int argc, char *argv[])
         QTextStream(stderr) << "walltest: --canvas: " << error << '\n';
         return 2;
     }
+    // After the command line, whose values count as changes made now.
+    const WallGroup *group = joinWallGroup(w, line);
     // Declared after the panel, so it stops before the panel goes.
     std::unique_ptr<RemoteServer> remote;
     if (line.remotePort >= 0) {
@@ -173,6 +176,8 @@ int main(int argc, char *argv[])
             QTextStream(stderr) << "walltest: " << error << '\n';
             return 1;
         }
+        if (group)
+            remote->api()->setWallGroupStatus([group] { return group->statusObject(); });
     }
     return app.exec();
 }

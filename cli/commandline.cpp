@@ -2,6 +2,7 @@
 
 #include "language.h"
 #include "patternname.h"
+#include "wallurl.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -136,6 +137,33 @@ bool readRemoteOptions(const QCommandLineParser &parser, CommandLine *line, QStr
             return false;
         }
         line->picturesFolder = folder.absoluteFilePath();
+    }
+    return true;
+}
+
+// The address is shown without its password, even when it is wrong.
+bool readWallOptions(const QCommandLineParser &parser, CommandLine *line, QString *error)
+{
+    if (parser.isSet(QStringLiteral("wall-ca"))) {
+        const QFileInfo ca(parser.value(QStringLiteral("wall-ca")));
+        if (!parser.isSet(QStringLiteral("wall"))) {
+            *error = QCoreApplication::translate("CommandLine", "--wall-ca goes with --wall");
+            return false;
+        }
+        if (!ca.isFile() || !ca.isReadable()) {
+            *error = invalid(QStringLiteral("wall-ca"), ca.filePath(), QCoreApplication::translate("CommandLine", "not a readable file"));
+            return false;
+        }
+        line->wallCa = ca.absoluteFilePath();
+    }
+    if (!parser.isSet(QStringLiteral("wall")))
+        return true;
+    line->wall = parser.value(QStringLiteral("wall"));
+    WallAddress address;
+    QString why;
+    if (line->wall != QLatin1String("off") && !parseWallAddress(line->wall, &address, &why)) {
+        *error = invalid(QStringLiteral("wall"), hidePassword(line->wall), why);
+        return false;
     }
     return true;
 }
@@ -285,6 +313,8 @@ bool parseCommandLine(const QStringList &arguments, CommandLine *out, QString *e
         { QStringLiteral("remote"), QCoreApplication::translate("CommandLine", "Serve the remote-control page and API on PORT, on all addresses or on ADDRESS only."), QStringLiteral("[ADDRESS:]PORT") },
         { QStringLiteral("remote-token"), QCoreApplication::translate("CommandLine", "The remote control's access token, instead of the one kept in the profile."), QStringLiteral("TOKEN") },
         { QStringLiteral("pictures"), QCoreApplication::translate("CommandLine", "The folder whose pictures the remote control may show (none by default)."), QStringLiteral("DIR") },
+        { QStringLiteral("wall"), QCoreApplication::translate("CommandLine", "Join a wall group on an MQTT broker, URL being mqtt://[USER:PASSWORD@]HOST[:PORT]/NAME (mqtts:// for TLS); remembered in the profile, off leaves it."), QStringLiteral("URL") },
+        { QStringLiteral("wall-ca"), QCoreApplication::translate("CommandLine", "With an mqtts:// --wall: trust the broker's certificate by the CA in FILE instead of the system's."), QStringLiteral("FILE") },
     });
 
     if (!parser.parse(arguments)) {
@@ -347,6 +377,8 @@ bool parseCommandLine(const QStringList &arguments, CommandLine *out, QString *e
     }
 
     if (!readRemoteOptions(parser, &line, error))
+        return false;
+    if (!readWallOptions(parser, &line, error))
         return false;
 
     if (parser.isSet(QStringLiteral("list-patterns"))) {

@@ -41,6 +41,11 @@ struct CommandLine
     QString remoteToken;            // empty: the profile's own token
     QString picturesFolder;         // empty: remote requests show no pictures
 
+    // The wall group: --wall's address as given, "off" to leave the
+    // remembered one, empty to keep it; --wall-ca's file.
+    QString wall;
+    QString wallCa;
+
     QString helpText;               // for ShowHelp
 };
 

@@ -5,6 +5,7 @@
 #include "wallcontrol.h"
 
 #include <QColorDialog>
+#include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
 #include <QtMath>
@@ -150,4 +151,19 @@ void MainWindow::setWellColor(ColorWell well, const QColor &color)
         return; // keeps the well's style sheet from the form
     *picked = color;
     button->setStyleSheet(QStringLiteral("background-color: ") + color.name());
+}
+
+void MainWindow::setWallGroupStatus(const QString &text)
+{
+    // The panel's layout is fixed to the pixel: the line goes in the free
+    // space of the title row, left of the close button, on both pages.
+    if (!wallGroupStatus) {
+        wallGroupStatus = new QLabel(this);
+        wallGroupStatus->setGeometry(140, 8, 420, 20);
+        wallGroupStatus->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        wallGroupStatus->setStyleSheet(QStringLiteral("color: #555; background: transparent;"));
+    }
+    wallGroupStatus->raise();
+    wallGroupStatus->setText(text);
+    wallGroupStatus->setVisible(!text.isEmpty());
 }

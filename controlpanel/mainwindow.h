@@ -40,6 +40,10 @@ public:
     // Shows the picture as the file chooser does; it decodes in the background.
     void setPicturePath(const QString &path);
 
+    // The wall group's name and members on the panel's bottom line, as the
+    // group tells them; an empty text takes the line away.
+    void setWallGroupStatus(const QString &text);
+
 signals:
     void sendcolorlist(QVector<QColor>, int, int);
 
@@ -149,6 +153,7 @@ private:
     WallControl *wallControl = nullptr;
     QComboBox *outputChooser = nullptr;
     QLabel *wallStatus = nullptr;
+    QLabel *wallGroupStatus = nullptr;
 };
 
 #endif // MAINWINDOW_H

@@ -101,6 +101,7 @@ const RemoteApi::Route RemoteApi::routes[] = {
     { "/api/frames", "PUT", &RemoteApi::putFrames },
     { "/api/canvas", "PUT", &RemoteApi::putCanvas },
     { "/api/scan/step", "POST", &RemoteApi::postScanStep },
+    { "/api/wall", "GET", &RemoteApi::getWall },
 };
 
 RemoteApi::RemoteApi(MainWindow &window, const RemoteSettings &options, QObject *parent)
@@ -443,5 +444,16 @@ RemoteReply RemoteApi::postScanStep(const QByteArray &)
         if (!control.stepScanLines())
             return refusal(409, QStringLiteral("no scan lines to step: show a scan pattern with at least one line set (h, v, lr, rl)"));
         return stateReply();
+    });
+}
+
+RemoteReply RemoteApi::getWall(const QByteArray &)
+{
+    return onGuiThread([this] {
+        if (wallGroupStatus)
+            return reply(200, wallGroupStatus());
+        return reply(200, QJsonObject{ { QStringLiteral("name"), QJsonValue(QJsonValue::Null) },
+                                       { QStringLiteral("broker"), QStringLiteral("off") },
+                                       { QStringLiteral("members"), QJsonArray() } });
     });
 }

@@ -58,6 +58,10 @@ public:
     // server stops, while the GUI thread waits for the server's threads.
     void stop() { stopping = true; }
 
+    // The wall group's name, broker and members for GET /api/wall, asked on
+    // the GUI thread; set on the GUI thread. Unset: this computer is in no group.
+    void setWallGroupStatus(const std::function<QJsonObject()> &status) { wallGroupStatus = status; }
+
 private:
     using Handler = RemoteReply (RemoteApi::*)(const QByteArray &body);
     struct Route
@@ -87,10 +91,12 @@ private:
     RemoteReply putFrames(const QByteArray &body);
     RemoteReply putCanvas(const QByteArray &body);
     RemoteReply postScanStep(const QByteArray &body);
+    RemoteReply getWall(const QByteArray &body);
 
     WallControl &control;
     const RemoteSettings settings;
     std::atomic<bool> stopping{ false };
+    std::function<QJsonObject()> wallGroupStatus;
 };
 
 #endif // REMOTEAPI_H

@@ -9,6 +9,7 @@ packages=(
     qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     libbenchmark-dev
     libcpp-httplib-dev libqrencode-dev curl
+    libmosquitto-dev mosquitto mosquitto-clients
     chromium chromium-driver python3-selenium
     xvfb xauth xdotool x11-utils x11-xserver-utils imagemagick python3-xlib openbox
     fonts-noto-cjk fonts-liberation2 fonts-urw-base35

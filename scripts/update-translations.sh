@@ -21,6 +21,6 @@ trap 'rm -rf "$work"' EXIT
 
 for language in en zh_CN; do
     lupdate -silent -locations none -no-obsolete -target-language "$language" \
-        app cli controlpanel export pattern patternwindow remote render settings "$work/remotepage_texts.cpp" \
+        app cli controlpanel export pattern patternwindow remote render settings wall "$work/remotepage_texts.cpp" \
         -ts "translations/walltest_$language.ts"
 done

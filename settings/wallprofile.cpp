@@ -74,6 +74,13 @@ const QString lastPatternKey = QStringLiteral("pattern/last");
 const QString languageKey = QStringLiteral("lang");
 const QString canvasKey = QStringLiteral("wall/canvas");
 
+// The wall group keeps its address and this computer's member id beside
+// the placement, in the same [wall] section.
+bool isWallGroupKey(const QString &key)
+{
+    return key == QLatin1String("wall/group") || key == QLatin1String("wall/ca") || key == QLatin1String("wall/member");
+}
+
 } // namespace
 
 QString WallProfile::pathOf(const QString &name)
@@ -347,7 +354,7 @@ void WallProfile::save()
     // Keys the profile does not know, damaged ones included, go; the remote
     // control keeps its token in the same file.
     for (const QString &key : settings->allKeys()) {
-        if (!now.contains(key) && !key.startsWith(QLatin1String("remote/")))
+        if (!now.contains(key) && !key.startsWith(QLatin1String("remote/")) && !isWallGroupKey(key))
             settings->remove(key);
     }
     for (auto it = now.cbegin(); it != now.cend(); ++it)

@@ -155,6 +155,22 @@
         <source>Export the instant TIME (UTC, for example 2026-12-07T10:00:00Z) of patterns with source=system; frame k is at TIME + k / fps.</source>
         <translation>Export the instant TIME (UTC, for example 2026-12-07T10:00:00Z) of patterns with source=system; frame k is at TIME + k / fps.</translation>
     </message>
+    <message>
+        <source>--wall-ca goes with --wall</source>
+        <translation>--wall-ca goes with --wall</translation>
+    </message>
+    <message>
+        <source>not a readable file</source>
+        <translation>not a readable file</translation>
+    </message>
+    <message>
+        <source>Join a wall group on an MQTT broker, URL being mqtt://[USER:PASSWORD@]HOST[:PORT]/NAME (mqtts:// for TLS); remembered in the profile, off leaves it.</source>
+        <translation>Join a wall group on an MQTT broker, URL being mqtt://[USER:PASSWORD@]HOST[:PORT]/NAME (mqtts:// for TLS); remembered in the profile, off leaves it.</translation>
+    </message>
+    <message>
+        <source>With an mqtts:// --wall: trust the broker&apos;s certificate by the CA in FILE instead of the system&apos;s.</source>
+        <translation>With an mqtts:// --wall: trust the broker&apos;s certificate by the CA in FILE instead of the system&apos;s.</translation>
+    </message>
 </context>
 <context>
     <name>Export</name>
@@ -1102,6 +1118,26 @@ circles</translation>
         <source>the window reaches past its canvas</source>
         <translation>the window reaches past its canvas</translation>
     </message>
+    <message>
+        <source>Broker connected</source>
+        <translation>Broker connected</translation>
+    </message>
+    <message>
+        <source>No broker: this computer runs alone and keeps looking</source>
+        <translation>No broker: this computer runs alone and keeps looking</translation>
+    </message>
+    <message>
+        <source>Wall group</source>
+        <translation>Wall group</translation>
+    </message>
+    <message>
+        <source>offline</source>
+        <translation>offline</translation>
+    </message>
+    <message>
+        <source>online</source>
+        <translation>online</translation>
+    </message>
 </context>
 <context>
     <name>RemoteServer</name>
@@ -1150,6 +1186,117 @@ circles</translation>
     <message>
         <source>a %1x%2 window at %3,%4 does not fit inside the %5x%6 canvas</source>
         <translation>a %1x%2 window at %3,%4 does not fit inside the %5x%6 canvas</translation>
+    </message>
+</context>
+<context>
+    <name>WallGroup</name>
+    <message>
+        <source>over %1 bytes</source>
+        <translation>over %1 bytes</translation>
+    </message>
+    <message>
+        <source>not a JSON object</source>
+        <translation>not a JSON object</translation>
+    </message>
+    <message>
+        <source>a wrong or missing &quot;v&quot; (this version reads 1)</source>
+        <translation>a wrong or missing &quot;v&quot; (this version reads 1)</translation>
+    </message>
+    <message>
+        <source>&quot;time&quot; must be whole milliseconds since 1970</source>
+        <translation>&quot;time&quot; must be whole milliseconds since 1970</translation>
+    </message>
+    <message>
+        <source>&quot;member&quot; must be 1 to 64 of A-Z a-z 0-9 _ -</source>
+        <translation>&quot;member&quot; must be 1 to 64 of A-Z a-z 0-9 _ -</translation>
+    </message>
+    <message>
+        <source>no picture file &quot;%1&quot; on this computer</source>
+        <translation>no picture file &quot;%1&quot; on this computer</translation>
+    </message>
+    <message>
+        <source>a topic this version does not know</source>
+        <translation>a topic this version does not know</translation>
+    </message>
+    <message>
+        <source>&quot;value&quot; must be a pattern name</source>
+        <translation>&quot;value&quot; must be a pattern name</translation>
+    </message>
+    <message>
+        <source>&quot;value&quot; must be true or false</source>
+        <translation>&quot;value&quot; must be true or false</translation>
+    </message>
+    <message>
+        <source>stamped %1 s ahead of this computer&apos;s clock</source>
+        <translation>stamped %1 s ahead of this computer&apos;s clock</translation>
+    </message>
+    <message>
+        <source>not a member&apos;s announcement</source>
+        <translation>not a member&apos;s announcement</translation>
+    </message>
+    <message>
+        <source>cannot make an MQTT client</source>
+        <translation>cannot make an MQTT client</translation>
+    </message>
+    <message>
+        <source>TLS cannot be set up: %1</source>
+        <translation>TLS cannot be set up: %1</translation>
+    </message>
+    <message>
+        <source>wall group %1: %2</source>
+        <translation>wall group %1: %2</translation>
+    </message>
+    <message>
+        <source>wall group %1: the broker at %2 refused: %3</source>
+        <translation>wall group %1: the broker at %2 refused: %3</translation>
+    </message>
+    <message>
+        <source>wall group %1: no broker at %2; running alone and retrying</source>
+        <translation>wall group %1: no broker at %2; running alone and retrying</translation>
+    </message>
+    <message>
+        <source>wall group %1: ignored a message on %2: %3</source>
+        <translation>wall group %1: ignored a message on %2: %3</translation>
+    </message>
+    <message>
+        <source>wall group %1: connected to the broker at %2</source>
+        <translation>wall group %1: connected to the broker at %2</translation>
+    </message>
+    <message>
+        <source>wall group %1: lost the broker at %2; running alone and retrying</source>
+        <translation>wall group %1: lost the broker at %2; running alone and retrying</translation>
+    </message>
+    <message>
+        <source>Wall group %1: no broker, running alone</source>
+        <translation>Wall group %1: no broker, running alone</translation>
+    </message>
+    <message>
+        <source>Wall group %1: %2 of %3 members online</source>
+        <translation>Wall group %1: %2 of %3 members online</translation>
+    </message>
+    <message>
+        <source>the profile&apos;s wall group %1 cannot be used: %2</source>
+        <translation>the profile&apos;s wall group %1 cannot be used: %2</translation>
+    </message>
+    <message>
+        <source>expected HOST or HOST:PORT after the scheme</source>
+        <translation>expected HOST or HOST:PORT after the scheme</translation>
+    </message>
+    <message>
+        <source>the port must be from 1 to 65535</source>
+        <translation>the port must be from 1 to 65535</translation>
+    </message>
+    <message>
+        <source>expected mqtt://[USER:PASSWORD@]HOST[:PORT]/NAME, mqtts://... or off</source>
+        <translation>expected mqtt://[USER:PASSWORD@]HOST[:PORT]/NAME, mqtts://... or off</translation>
+    </message>
+    <message>
+        <source>the group&apos;s NAME, after the last &apos;/&apos;, must be 1 to 64 of A-Z a-z 0-9 _ -</source>
+        <translation>the group&apos;s NAME, after the last &apos;/&apos;, must be 1 to 64 of A-Z a-z 0-9 _ -</translation>
+    </message>
+    <message>
+        <source>a user name must come before &apos;:&apos; and &apos;@&apos;</source>
+        <translation>a user name must come before &apos;:&apos; and &apos;@&apos;</translation>
     </message>
 </context>
 <context>

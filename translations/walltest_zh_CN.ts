@@ -155,6 +155,22 @@
         <source>Export the instant TIME (UTC, for example 2026-12-07T10:00:00Z) of patterns with source=system; frame k is at TIME + k / fps.</source>
         <translation>导出 source=system 画面在时刻 TIME（UTC，例如 2026-12-07T10:00:00Z）的样子；第 k 帧在 TIME + k / fps。</translation>
     </message>
+    <message>
+        <source>--wall-ca goes with --wall</source>
+        <translation>--wall-ca 只能与 --wall 一起使用</translation>
+    </message>
+    <message>
+        <source>not a readable file</source>
+        <translation>不是可读的文件</translation>
+    </message>
+    <message>
+        <source>Join a wall group on an MQTT broker, URL being mqtt://[USER:PASSWORD@]HOST[:PORT]/NAME (mqtts:// for TLS); remembered in the profile, off leaves it.</source>
+        <translation>加入 MQTT 代理上的拼接组，URL 为 mqtt://[用户:密码@]主机[:端口]/名称（mqtts:// 使用 TLS）；记在配置中，off 表示退出。</translation>
+    </message>
+    <message>
+        <source>With an mqtts:// --wall: trust the broker&apos;s certificate by the CA in FILE instead of the system&apos;s.</source>
+        <translation>与 mqtts:// 的 --wall 一起：用 FILE 中的 CA 而不是系统的 CA 验证代理的证书。</translation>
+    </message>
 </context>
 <context>
     <name>Export</name>
@@ -1099,6 +1115,26 @@
         <source>the window reaches past its canvas</source>
         <translation>窗口超出了画布</translation>
     </message>
+    <message>
+        <source>Broker connected</source>
+        <translation>已连接代理</translation>
+    </message>
+    <message>
+        <source>No broker: this computer runs alone and keeps looking</source>
+        <translation>没有代理：本机单独运行，并继续寻找</translation>
+    </message>
+    <message>
+        <source>Wall group</source>
+        <translation>拼接组</translation>
+    </message>
+    <message>
+        <source>offline</source>
+        <translation>离线</translation>
+    </message>
+    <message>
+        <source>online</source>
+        <translation>在线</translation>
+    </message>
 </context>
 <context>
     <name>RemoteServer</name>
@@ -1147,6 +1183,117 @@
     <message>
         <source>a %1x%2 window at %3,%4 does not fit inside the %5x%6 canvas</source>
         <translation>位于 %3,%4 的 %1x%2 窗口超出了 %5x%6 的画布</translation>
+    </message>
+</context>
+<context>
+    <name>WallGroup</name>
+    <message>
+        <source>over %1 bytes</source>
+        <translation>超过 %1 字节</translation>
+    </message>
+    <message>
+        <source>not a JSON object</source>
+        <translation>不是 JSON 对象</translation>
+    </message>
+    <message>
+        <source>a wrong or missing &quot;v&quot; (this version reads 1)</source>
+        <translation>“v”错误或缺失（本版本读取 1）</translation>
+    </message>
+    <message>
+        <source>&quot;time&quot; must be whole milliseconds since 1970</source>
+        <translation>“time”必须是自 1970 年起的整毫秒数</translation>
+    </message>
+    <message>
+        <source>&quot;member&quot; must be 1 to 64 of A-Z a-z 0-9 _ -</source>
+        <translation>“member”必须是 1 到 64 个 A-Z a-z 0-9 _ -</translation>
+    </message>
+    <message>
+        <source>no picture file &quot;%1&quot; on this computer</source>
+        <translation>本机上没有图片文件“%1”</translation>
+    </message>
+    <message>
+        <source>a topic this version does not know</source>
+        <translation>本版本不认识的主题</translation>
+    </message>
+    <message>
+        <source>&quot;value&quot; must be a pattern name</source>
+        <translation>“value”必须是画面名称</translation>
+    </message>
+    <message>
+        <source>&quot;value&quot; must be true or false</source>
+        <translation>“value”必须是 true 或 false</translation>
+    </message>
+    <message>
+        <source>stamped %1 s ahead of this computer&apos;s clock</source>
+        <translation>时间戳比本机时钟超前 %1 秒</translation>
+    </message>
+    <message>
+        <source>not a member&apos;s announcement</source>
+        <translation>不是成员的通告</translation>
+    </message>
+    <message>
+        <source>cannot make an MQTT client</source>
+        <translation>无法创建 MQTT 客户端</translation>
+    </message>
+    <message>
+        <source>TLS cannot be set up: %1</source>
+        <translation>无法设置 TLS：%1</translation>
+    </message>
+    <message>
+        <source>wall group %1: %2</source>
+        <translation>拼接组 %1：%2</translation>
+    </message>
+    <message>
+        <source>wall group %1: the broker at %2 refused: %3</source>
+        <translation>拼接组 %1：位于 %2 的代理拒绝了连接：%3</translation>
+    </message>
+    <message>
+        <source>wall group %1: no broker at %2; running alone and retrying</source>
+        <translation>拼接组 %1：%2 上没有代理；单独运行并重试</translation>
+    </message>
+    <message>
+        <source>wall group %1: ignored a message on %2: %3</source>
+        <translation>拼接组 %1：忽略了 %2 上的一条消息：%3</translation>
+    </message>
+    <message>
+        <source>wall group %1: connected to the broker at %2</source>
+        <translation>拼接组 %1：已连接到位于 %2 的代理</translation>
+    </message>
+    <message>
+        <source>wall group %1: lost the broker at %2; running alone and retrying</source>
+        <translation>拼接组 %1：与位于 %2 的代理断开；单独运行并重试</translation>
+    </message>
+    <message>
+        <source>Wall group %1: no broker, running alone</source>
+        <translation>拼接组 %1：没有代理，单独运行</translation>
+    </message>
+    <message>
+        <source>Wall group %1: %2 of %3 members online</source>
+        <translation>拼接组 %1：%3 台中 %2 台在线</translation>
+    </message>
+    <message>
+        <source>the profile&apos;s wall group %1 cannot be used: %2</source>
+        <translation>配置中的拼接组 %1 无法使用：%2</translation>
+    </message>
+    <message>
+        <source>expected HOST or HOST:PORT after the scheme</source>
+        <translation>协议之后应为 主机 或 主机:端口</translation>
+    </message>
+    <message>
+        <source>the port must be from 1 to 65535</source>
+        <translation>端口必须在 1 到 65535 之间</translation>
+    </message>
+    <message>
+        <source>expected mqtt://[USER:PASSWORD@]HOST[:PORT]/NAME, mqtts://... or off</source>
+        <translation>应为 mqtt://[用户:密码@]主机[:端口]/名称、mqtts://... 或 off</translation>
+    </message>
+    <message>
+        <source>the group&apos;s NAME, after the last &apos;/&apos;, must be 1 to 64 of A-Z a-z 0-9 _ -</source>
+        <translation>最后一个“/”之后的组名称必须是 1 到 64 个 A-Z a-z 0-9 _ -</translation>
+    </message>
+    <message>
+        <source>a user name must come before &apos;:&apos; and &apos;@&apos;</source>
+        <translation>“:”和“@”之前必须有用户名</translation>
     </message>
 </context>
 <context>
