@@ -285,8 +285,8 @@ void dialog::connectColorSource(QObject *panel)
 // event loop would spin a core now that a tick repaints only a few digits.
 void dialog::updateClockTimer()
 {
-    if (clockShown(pattern) != patternModel->clockRunning()) {
-        patternModel->runClock(now(), clockShown(pattern));
+    if (countsMilliseconds(pattern) != patternModel->clockRunning()) {
+        patternModel->runClock(now(), countsMilliseconds(pattern));
         followAnimations();
     }
 }

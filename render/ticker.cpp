@@ -1,0 +1,130 @@
+#include "cabinetgrid.h"
+#include "families.h"
+#include "framecount.h"
+#include "offscreen.h"
+
+#include <QPainter>
+
+namespace {
+
+const QColor outlineColor(64, 64, 64);
+
+// Beyond this many cabinets in sight a step repaints the part whole.
+constexpr qint64 listedCabinetsAtMost = 2048;
+
+// The row of blocks: max(8, H / 8) high, centred in the cabinet's height.
+QRect tickerRow(const QRect &cabinet)
+{
+    const int rowHeight = qMax(8, cabinet.height() / 8);
+    return QRect(cabinet.left(), cabinet.top() + (cabinet.height() - rowHeight) / 2, cabinet.width(), rowHeight);
+}
+
+// Block i spans floor(i W / 60) .. floor((i + 1) W / 60) - 1 of the row.
+QRect tickerBlock(const QRect &row, int block)
+{
+    const int left = int(qint64(block) * row.width() / TickerBlocks);
+    const int right = int(qint64(block + 1) * row.width() / TickerBlocks) - 1;
+    return QRect(row.left() + left, row.top(), right - left + 1, row.height());
+}
+
+// The frame number's box, under the row and as high as it.
+QRect tickerDigits(const QRect &row)
+{
+    return QRect(row.left(), row.bottom() + 1, row.width(), row.height());
+}
+
+int litBlock(qint64 frame)
+{
+    return int(frame % TickerBlocks);
+}
+
+// The cabinets in `part`, or the whole canvas as one with cabinet=none.
+template <typename Each>
+qint64 forEachCabinet(const PatternState &state, const QRect &canvas, const QRect &part, Each each)
+{
+    if (state.cabinetWidth <= 0 || state.cabinetHeight <= 0) {
+        each(canvas);
+        return 1;
+    }
+    const QSize cabinet(state.cabinetWidth, state.cabinetHeight);
+    const CabinetSpan span = cabinetsMeeting(canvas, cabinet, part);
+    for (int row = span.firstRow; row <= span.lastRow; ++row) {
+        for (int column = span.firstColumn; column <= span.lastColumn; ++column)
+            each(cabinetRect(canvas, cabinet, column, row));
+    }
+    return qMax<qint64>(0, span.count());
+}
+
+void drawOutlines(QPainter &painter, const QRect &row)
+{
+    for (int block = 0; block < TickerBlocks; ++block) {
+        const QRect box = tickerBlock(row, block);
+        if (box.isEmpty())
+            continue;
+        painter.fillRect(box.left(), box.top(), box.width(), 1, outlineColor);
+        painter.fillRect(box.left(), box.bottom(), box.width(), 1, outlineColor);
+        painter.fillRect(box.left(), box.top(), 1, box.height(), outlineColor);
+        painter.fillRect(box.right(), box.top(), 1, box.height(), outlineColor);
+    }
+}
+
+// The frame number drawn once, then copied under every cabinet's row.
+QImage digitsImage(const QPainter &painter, const PatternState &state, const QSize &box, qint64 frame)
+{
+    QImage digits = makeStrip(painter, box.width(), box.height());
+    digits.setDotsPerMeterX(qRound(painter.device()->logicalDpiX() / 0.0254));
+    digits.setDotsPerMeterY(qRound(painter.device()->logicalDpiY() / 0.0254));
+    digits.fill(baseColor(state));
+    QPainter text(&digits);
+    QFont font(QStringLiteral("Century Gothic"));
+    font.setPixelSize(qMax(6, box.height() * 3 / 4));
+    text.setFont(font);
+    text.setPen(state.markColor);
+    text.drawText(QRect(QPoint(0, 0), box), Qt::AlignHCenter | Qt::AlignTop, QString::number(frame));
+    return digits;
+}
+
+} // namespace
+
+void paintTicker(QPainter &painter, const PatternState &state, const QRect &rect, FrameCache &)
+{
+    const QRect shown = reachableRect(painter, rect);
+    if (shown.isEmpty())
+        return;
+    painter.save();
+    painter.setClipRect(shown, Qt::IntersectClip);
+    fillBase(painter, state, shown);
+    const qint64 frame = tickerFrame(state);
+    QImage digits;
+    forEachCabinet(state, rect, shown, [&](const QRect &cabinet) {
+        const QRect row = tickerRow(cabinet);
+        drawOutlines(painter, row);
+        painter.fillRect(tickerBlock(row, litBlock(frame)), state.markColor);
+        const QRect digitsBox = tickerDigits(row);
+        if (!digitsBox.intersects(shown))
+            return;
+        if (digits.isNull())
+            digits = digitsImage(painter, state, digitsBox.size(), frame);
+        copyImage(painter, digitsBox.topLeft(), digits);
+    });
+    painter.restore();
+}
+
+QRegion tickerChange(const PatternState &before, const PatternState &after, const QRect &rect, const QRect &visible)
+{
+    const qint64 oldFrame = tickerFrame(before);
+    const qint64 newFrame = tickerFrame(after);
+    if (oldFrame == newFrame)
+        return QRegion();
+    QVector<QRect> boxes;
+    const qint64 cabinets = forEachCabinet(after, rect, visible, [&](const QRect &cabinet) {
+        const QRect row = tickerRow(cabinet);
+        boxes << tickerBlock(row, litBlock(oldFrame)) << tickerBlock(row, litBlock(newFrame)) << tickerDigits(row);
+    });
+    if (cabinets > listedCabinetsAtMost)
+        return QRegion(visible);
+    QRegion changed;
+    for (const QRect &box : boxes)
+        changed += box & visible;
+    return changed;
+}
