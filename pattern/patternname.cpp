@@ -117,10 +117,10 @@ QVector<FamilyRule> technicianFamilies(const KeyRule &source)
         { QStringLiteral("pixelwalk"), QStringLiteral("one lit pixel per cabinet, stepping row by row through the cabinet"),
           { size(QStringLiteral("cabinet"), Kind::Size, QStringLiteral("384x216"), widths, heights), color,
             number(QStringLiteral("rate"), 10, 1, 1000), source, flag(QStringLiteral("subpixel")) } },
-        { QStringLiteral("ticker"), QStringLiteral("frame ticker: per cabinet a row of 60 blocks, the frame number's block lit"),
+        { QStringLiteral("ticker"), QStringLiteral("frame ticker, a row of 60 blocks per cabinet with block frame mod 60 lit"),
           { size(QStringLiteral("cabinet"), Kind::SizeOrNone, QStringLiteral("384x216"), { 60, 3840 }, { 8, 2160 }), color,
             number(QStringLiteral("fps"), 0, 1, 240, QStringLiteral("screen")), source } },
-        { QStringLiteral("ident"), QStringLiteral("which output is this: host, placement, canvas, remote address, wall group"), {} },
+        { QStringLiteral("ident"), QStringLiteral("which output is this, with host, placement, canvas, remote address and wall group"), {} },
     };
 }
 

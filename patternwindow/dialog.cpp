@@ -161,7 +161,10 @@ qint64 dialog::now() const
 // where time has taken them.
 PatternState dialog::frameNow()
 {
-    return patternModel->frameAt(pattern, now(), QDateTime::currentMSecsSinceEpoch(), size());
+    PatternState frame = patternModel->frameAt(pattern, now(), QDateTime::currentMSecsSinceEpoch(), size());
+    frame.frameRate = screen() ? qRound(screen()->refreshRate()) : 0;
+    frame.facts.placement = geometry();
+    return frame;
 }
 
 QColor dialog::grayAdjusted(QColor color) const
@@ -480,6 +483,26 @@ void dialog::resizeEvent(QResizeEvent *event)
 {
     pictureSource->setView(pictureView(event->size()));
     QWidget::resizeEvent(event);
+    if (pattern.mode == Ident)
+        current = frameNow();
+}
+
+// The identification shows where the window is.
+void dialog::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    if (pattern.mode == Ident) {
+        current = frameNow();
+        update();
+    }
+}
+
+void dialog::setWindowFacts(const WindowFacts &facts)
+{
+    pattern.facts = facts;
+    current = frameNow();
+    if (pattern.mode == Ident)
+        update();
 }
 
 void dialog::seedRandom(quint32 seed)
