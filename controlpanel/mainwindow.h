@@ -115,6 +115,7 @@ private:
     void showWindowPlacement();
     void showPlacementWarning(const QString &warning);
     void addOutputChooser();
+    void addTechnicianPage();
     void listOutputs();
     void fitPlacementRanges();
     void initColorTableState();

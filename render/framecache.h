@@ -65,6 +65,7 @@ struct FrameCache
     Kept<ClockGlyphs> clockGlyphs;  // the full-window clock's characters (fullwindowclock.cpp)
     Kept<KeptImage> checker;        // the checkerboard's visible part (checker.cpp)
     Kept<KeptImage> zonePlate;      // the zone plate's visible part (zoneplate.cpp)
+    Kept<KeptImage> tickerRow;      // the ticker's row of outlined blocks (ticker.cpp)
 
     void endFrame()
     {
@@ -75,6 +76,7 @@ struct FrameCache
         clockGlyphs.endFrame();
         checker.endFrame();
         zonePlate.endFrame();
+        tickerRow.endFrame();
     }
 };
 

@@ -1,4 +1,5 @@
 #include "families.h"
+#include "offscreen.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -74,14 +75,8 @@ void drawNeighbourArrows(QPainter &painter, const PatternState &state, const QRe
         painter.drawPolygon(arrow);
 }
 
-} // namespace
-
-// Drawn in the window's own coordinates: what it tells belongs to the
-// window, not to the canvas.
-void paintIdent(QPainter &painter, const PatternState &state, const QRect &rect, FrameCache &)
+void drawIdent(QPainter &painter, const PatternState &state, const QRect &rect)
 {
-    painter.save();
-    fillBase(painter, state, rect);
     const int arrowSize = qMax(8, qMin(rect.width(), rect.height()) / 8);
     drawNeighbourArrows(painter, state, rect, arrowSize);
     const QStringList lines = identLines(state, rect);
@@ -90,6 +85,25 @@ void paintIdent(QPainter &painter, const PatternState &state, const QRect &rect,
         painter.setFont(identFont(lines, area));
         painter.setPen(Qt::white);
         painter.drawText(area, Qt::AlignCenter, lines.join(QLatin1Char('\n')));
+    }
+}
+
+} // namespace
+
+// Drawn in the window's own coordinates: what it tells belongs to the
+// window, not to the canvas. Large text is slow to draw, so the frame is
+// kept while the facts stay.
+void paintIdent(QPainter &painter, const PatternState &state, const QRect &rect, FrameCache &cache)
+{
+    painter.save();
+    if (!canKeepFrames(painter) || !rect.topLeft().isNull()) {
+        fillBase(painter, state, rect);
+        drawIdent(painter, state, rect);
+    } else {
+        const QString key = QStringLiteral("ident|") + identLines(state, rect).join(QLatin1Char('|'))
+            + QStringLiteral("|%1,%2").arg(state.canvas.origin.x()).arg(state.canvas.origin.y());
+        drawKeptFrame(painter, state, rect, cache.staticFrame, key,
+                      [&](QPainter &offscreen) { drawIdent(offscreen, state, rect); });
     }
     painter.restore();
 }

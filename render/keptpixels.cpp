@@ -4,6 +4,12 @@
 
 #include <QPainter>
 
+QImage::Format opaquePixelFormat(const QPainter &painter)
+{
+    const QImage::Format target = makeStrip(painter, 1, 1).format();
+    return target == QImage::Format_ARGB32_Premultiplied ? target : QImage::Format_RGB32;
+}
+
 void drawKeptPixels(QPainter &painter, const QRect &rect, Kept<KeptImage> &kept, const QString &key,
                     const PixelFill &fill)
 {
@@ -14,7 +20,7 @@ void drawKeptPixels(QPainter &painter, const QRect &rect, Kept<KeptImage> &kept,
     const QString fullKey = key + QStringLiteral("|%1,%2 %3x%4 of %5x%6").arg(shown.x()).arg(shown.y())
         .arg(shown.width()).arg(shown.height()).arg(rect.width()).arg(rect.height());
     if (pixels.key != fullKey) {
-        pixels.image = QImage(shown.size(), QImage::Format_RGB32);
+        pixels.image = QImage(shown.size(), opaquePixelFormat(painter));
         fill(pixels.image, shown);
         pixels.key = fullKey;
     }

@@ -1,6 +1,7 @@
 #include "cabinetgrid.h"
 #include "families.h"
 #include "framecount.h"
+#include "keptpixels.h"
 #include "offscreen.h"
 
 #include <QPainter>
@@ -35,16 +36,35 @@ void forEachLitPixel(const QRect &canvas, const QSize &cabinet, const CabinetSpa
     }
 }
 
+// Every lit row of the part looks alike: one row is made and laid over
+// each lit row, over all rows at once when every row is lit.
 void paintManyLit(QPainter &painter, const PatternState &state, const QRect &rect, const QRect &shown,
                   const CabinetSpan &span, qint64 step)
 {
-    QImage image(shown.size(), QImage::Format_RGB32);
-    image.fill(baseColor(state));
+    const QSize cabinet = walkCabinet(state);
+    const QPoint place = pixelWalkPlace(state, step);
+    QImage litRow(shown.width(), 1, opaquePixelFormat(painter));
+    litRow.fill(baseColor(state).rgb());
     const QRgb color = pixelWalkColor(state, step).rgb();
-    forEachLitPixel(rect, walkCabinet(state), span, pixelWalkPlace(state, step), shown, [&](int x, int y) {
-        reinterpret_cast<QRgb *>(image.scanLine(y - shown.y()))[x - shown.x()] = color;
-    });
-    copyImage(painter, shown.topLeft(), image);
+    QRgb *line = reinterpret_cast<QRgb *>(litRow.scanLine(0));
+    for (int column = span.firstColumn; column <= span.lastColumn; ++column) {
+        const int x = rect.x() + column * cabinet.width() + place.x() - shown.x();
+        if (x >= 0 && x < shown.width())
+            line[x] = color;
+    }
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.setBrushOrigin(shown.x(), 0);
+    const QBrush rows(litRow);
+    if (cabinet.height() == 1) {
+        painter.fillRect(shown, rows);
+        return;
+    }
+    fillBase(painter, state, shown);
+    for (int row = span.firstRow; row <= span.lastRow; ++row) {
+        const int y = rect.y() + row * cabinet.height() + place.y();
+        if (y >= shown.top() && y <= shown.bottom())
+            painter.fillRect(QRect(shown.x(), y, shown.width(), 1), rows);
+    }
 }
 
 // Single pixels as one region at once: in bands from top to bottom, each

@@ -68,6 +68,24 @@ void drawOutlines(QPainter &painter, const QRect &row)
     }
 }
 
+// One row of outlined blocks on the base, drawn once for every cabinet's
+// row and kept while its size and the base stay.
+const QImage &outlinedRow(const QPainter &painter, const PatternState &state, const QSize &size,
+                          Kept<KeptImage> &kept)
+{
+    KeptImage &row = kept.use();
+    const QString key = QStringLiteral("%1x%2 %3").arg(size.width()).arg(size.height()).arg(baseColor(state).rgba());
+    if (row.key != key) {
+        row.image = makeStrip(painter, size.width(), size.height());
+        row.image.fill(baseColor(state));
+        QPainter outlines(&row.image);
+        drawOutlines(outlines, QRect(QPoint(0, 0), size));
+        outlines.end();
+        row.key = key;
+    }
+    return row.image;
+}
+
 // The frame number drawn once, then copied under every cabinet's row.
 QImage digitsImage(const QPainter &painter, const PatternState &state, const QSize &box, qint64 frame)
 {
@@ -86,7 +104,7 @@ QImage digitsImage(const QPainter &painter, const PatternState &state, const QSi
 
 } // namespace
 
-void paintTicker(QPainter &painter, const PatternState &state, const QRect &rect, FrameCache &)
+void paintTicker(QPainter &painter, const PatternState &state, const QRect &rect, FrameCache &cache)
 {
     const QRect shown = reachableRect(painter, rect);
     if (shown.isEmpty())
@@ -98,7 +116,7 @@ void paintTicker(QPainter &painter, const PatternState &state, const QRect &rect
     QImage digits;
     forEachCabinet(state, rect, shown, [&](const QRect &cabinet) {
         const QRect row = tickerRow(cabinet);
-        drawOutlines(painter, row);
+        copyImage(painter, row.topLeft(), outlinedRow(painter, state, row.size(), cache.tickerRow));
         painter.fillRect(tickerBlock(row, litBlock(frame)), state.markColor);
         const QRect digitsBox = tickerDigits(row);
         if (!digitsBox.intersects(shown))

@@ -139,6 +139,22 @@
         <source>With --fullscreen: fill output NAME, as the desktop names it; on Wayland the one way to choose where the window shows.</source>
         <translation>With --fullscreen: fill output NAME, as the desktop names it; on Wayland the one way to choose where the window shows.</translation>
     </message>
+    <message>
+        <source>expected an instant in UTC such as 2026-12-07T10:00:00Z or 2026-12-07T10:00:00.250Z</source>
+        <translation>expected an instant in UTC such as 2026-12-07T10:00:00Z or 2026-12-07T10:00:00.250Z</translation>
+    </message>
+    <message>
+        <source>a %1x%2 part at %3,%4 does not fit inside the %5x%6 canvas</source>
+        <translation>a %1x%2 part at %3,%4 does not fit inside the %5x%6 canvas</translation>
+    </message>
+    <message>
+        <source>This window shows the part of a W x H wall canvas whose top-left corner is at X,Y, at the window&apos;s own size; off forgets a remembered canvas.</source>
+        <translation>This window shows the part of a W x H wall canvas whose top-left corner is at X,Y, at the window&apos;s own size; off forgets a remembered canvas.</translation>
+    </message>
+    <message>
+        <source>Export the instant TIME (UTC, for example 2026-12-07T10:00:00Z) of patterns with source=system; frame k is at TIME + k / fps.</source>
+        <translation>Export the instant TIME (UTC, for example 2026-12-07T10:00:00Z) of patterns with source=system; frame k is at TIME + k / fps.</translation>
+    </message>
 </context>
 <context>
     <name>Export</name>
@@ -645,6 +661,14 @@ circles</translation>
         <source>Full screen on…</source>
         <translation>Full screen on…</translation>
     </message>
+    <message>
+        <source>Technician patterns</source>
+        <translation>Technician patterns</translation>
+    </message>
+    <message>
+        <source>Cannot show %1 fitted to the canvas: the canvas is %2 × %3 pixels, more than %4 pixels to scale this picture to.</source>
+        <translation>Cannot show %1 fitted to the canvas: the canvas is %2 × %3 pixels, more than %4 pixels to scale this picture to.</translation>
+    </message>
 </context>
 <context>
     <name>PatternName</name>
@@ -727,6 +751,10 @@ circles</translation>
     <message>
         <source>unknown pattern family &quot;%1&quot; (%2)</source>
         <translation>unknown pattern family &quot;%1&quot; (%2)</translation>
+    </message>
+    <message>
+        <source>none or %1</source>
+        <translation>none or %1</translation>
     </message>
 </context>
 <context>
@@ -1022,6 +1050,34 @@ circles</translation>
         <source>Full screen on %1</source>
         <translation>Full screen on %1</translation>
     </message>
+    <message>
+        <source>Checkerboard 1 × 1</source>
+        <translation>Checkerboard 1 × 1</translation>
+    </message>
+    <message>
+        <source>Checkerboard per cabinet</source>
+        <translation>Checkerboard per cabinet</translation>
+    </message>
+    <message>
+        <source>Finding faults</source>
+        <translation>Finding faults</translation>
+    </message>
+    <message>
+        <source>Frame ticker</source>
+        <translation>Frame ticker</translation>
+    </message>
+    <message>
+        <source>Identify this output</source>
+        <translation>Identify this output</translation>
+    </message>
+    <message>
+        <source>Pixel walk</source>
+        <translation>Pixel walk</translation>
+    </message>
+    <message>
+        <source>Zone plate</source>
+        <translation>Zone plate</translation>
+    </message>
 </context>
 <context>
     <name>RemoteServer</name>
@@ -1036,6 +1092,80 @@ circles</translation>
     <message>
         <source>cannot open the remote control on %1:%2: %3</source>
         <translation>cannot open the remote control on %1:%2: %3</translation>
+    </message>
+</context>
+<context>
+    <name>TechnicianPage</name>
+    <message>
+        <source>‹ Back</source>
+        <translation>‹ Back</translation>
+    </message>
+    <message>
+        <source>Checkerboard</source>
+        <translation>Checkerboard</translation>
+    </message>
+    <message>
+        <source>Zone plate</source>
+        <translation>Zone plate</translation>
+    </message>
+    <message>
+        <source>Pixel walk</source>
+        <translation>Pixel walk</translation>
+    </message>
+    <message>
+        <source>Frame ticker</source>
+        <translation>Frame ticker</translation>
+    </message>
+    <message>
+        <source>Identify</source>
+        <translation>Identify</translation>
+    </message>
+    <message>
+        <source>Cell / cabinet</source>
+        <translation>Cell / cabinet</translation>
+    </message>
+    <message>
+        <source>Ticker over the whole canvas</source>
+        <translation>Ticker over the whole canvas</translation>
+    </message>
+    <message>
+        <source>Zone plate k</source>
+        <translation>Zone plate k</translation>
+    </message>
+    <message>
+        <source>Steps per second</source>
+        <translation>Steps per second</translation>
+    </message>
+    <message>
+        <source>Red, green and blue apart</source>
+        <translation>Red, green and blue apart</translation>
+    </message>
+    <message>
+        <source>screen</source>
+        <translation>screen</translation>
+    </message>
+    <message>
+        <source>Frames per second</source>
+        <translation>Frames per second</translation>
+    </message>
+    <message>
+        <source>Computer&apos;s clock (UTC)</source>
+        <translation>Computer&apos;s clock (UTC)</translation>
+    </message>
+</context>
+<context>
+    <name>WallCanvas</name>
+    <message>
+        <source>the canvas &quot;%1&quot; is not WxH+X+Y</source>
+        <translation>the canvas &quot;%1&quot; is not WxH+X+Y</translation>
+    </message>
+    <message>
+        <source>the canvas&apos;s width and height must be 1 to %1</source>
+        <translation>the canvas&apos;s width and height must be 1 to %1</translation>
+    </message>
+    <message>
+        <source>the corner %1,%2 lies outside the %3x%4 canvas</source>
+        <translation>the corner %1,%2 lies outside the %3x%4 canvas</translation>
     </message>
 </context>
 <context>

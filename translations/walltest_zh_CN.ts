@@ -139,6 +139,22 @@
         <source>With --fullscreen: fill output NAME, as the desktop names it; on Wayland the one way to choose where the window shows.</source>
         <translation>与 --fullscreen 一起：铺满名为 NAME 的输出（按桌面的命名）；在 Wayland 上这是选择窗口显示位置的唯一方式。</translation>
     </message>
+    <message>
+        <source>expected an instant in UTC such as 2026-12-07T10:00:00Z or 2026-12-07T10:00:00.250Z</source>
+        <translation>应为 UTC 时刻，例如 2026-12-07T10:00:00Z 或 2026-12-07T10:00:00.250Z</translation>
+    </message>
+    <message>
+        <source>a %1x%2 part at %3,%4 does not fit inside the %5x%6 canvas</source>
+        <translation>位于 %3,%4 的 %1x%2 部分超出了 %5x%6 的画布</translation>
+    </message>
+    <message>
+        <source>This window shows the part of a W x H wall canvas whose top-left corner is at X,Y, at the window&apos;s own size; off forgets a remembered canvas.</source>
+        <translation>本窗口以自身大小显示 W x H 墙体画布中左上角位于 X,Y 的部分；off 清除记住的画布。</translation>
+    </message>
+    <message>
+        <source>Export the instant TIME (UTC, for example 2026-12-07T10:00:00Z) of patterns with source=system; frame k is at TIME + k / fps.</source>
+        <translation>导出 source=system 图案在时刻 TIME（UTC，例如 2026-12-07T10:00:00Z）的画面；第 k 帧位于 TIME + k / fps。</translation>
+    </message>
 </context>
 <context>
     <name>Export</name>
@@ -642,6 +658,14 @@
         <source>Full screen on…</source>
         <translation>全屏于…</translation>
     </message>
+    <message>
+        <source>Technician patterns</source>
+        <translation>技术员图案</translation>
+    </message>
+    <message>
+        <source>Cannot show %1 fitted to the canvas: the canvas is %2 × %3 pixels, more than %4 pixels to scale this picture to.</source>
+        <translation>无法将 %1 适配到画布显示：画布为 %2 × %3 像素，超过了可缩放此图片的 %4 像素。</translation>
+    </message>
 </context>
 <context>
     <name>PatternName</name>
@@ -724,6 +748,10 @@
     <message>
         <source>unknown pattern family &quot;%1&quot; (%2)</source>
         <translation>未知画面类别“%1”（%2）</translation>
+    </message>
+    <message>
+        <source>none or %1</source>
+        <translation>none 或 %1</translation>
     </message>
 </context>
 <context>
@@ -1019,6 +1047,34 @@
         <source>Full screen on %1</source>
         <translation>已在 %1 上全屏</translation>
     </message>
+    <message>
+        <source>Checkerboard 1 × 1</source>
+        <translation>棋盘格 1 × 1</translation>
+    </message>
+    <message>
+        <source>Checkerboard per cabinet</source>
+        <translation>每箱体一格的棋盘格</translation>
+    </message>
+    <message>
+        <source>Finding faults</source>
+        <translation>查找故障</translation>
+    </message>
+    <message>
+        <source>Frame ticker</source>
+        <translation>帧计数条</translation>
+    </message>
+    <message>
+        <source>Identify this output</source>
+        <translation>识别此输出</translation>
+    </message>
+    <message>
+        <source>Pixel walk</source>
+        <translation>逐点扫描</translation>
+    </message>
+    <message>
+        <source>Zone plate</source>
+        <translation>波带片</translation>
+    </message>
 </context>
 <context>
     <name>RemoteServer</name>
@@ -1033,6 +1089,80 @@
     <message>
         <source>cannot open the remote control on %1:%2: %3</source>
         <translation>无法在 %1:%2 上打开遥控：%3</translation>
+    </message>
+</context>
+<context>
+    <name>TechnicianPage</name>
+    <message>
+        <source>‹ Back</source>
+        <translation>‹ 返回</translation>
+    </message>
+    <message>
+        <source>Checkerboard</source>
+        <translation>棋盘格</translation>
+    </message>
+    <message>
+        <source>Zone plate</source>
+        <translation>波带片</translation>
+    </message>
+    <message>
+        <source>Pixel walk</source>
+        <translation>逐点扫描</translation>
+    </message>
+    <message>
+        <source>Frame ticker</source>
+        <translation>帧计数条</translation>
+    </message>
+    <message>
+        <source>Identify</source>
+        <translation>识别输出</translation>
+    </message>
+    <message>
+        <source>Cell / cabinet</source>
+        <translation>格子 / 箱体</translation>
+    </message>
+    <message>
+        <source>Ticker over the whole canvas</source>
+        <translation>计数条横跨整个画布</translation>
+    </message>
+    <message>
+        <source>Zone plate k</source>
+        <translation>波带片 k</translation>
+    </message>
+    <message>
+        <source>Steps per second</source>
+        <translation>每秒步数</translation>
+    </message>
+    <message>
+        <source>Red, green and blue apart</source>
+        <translation>红绿蓝分别点亮</translation>
+    </message>
+    <message>
+        <source>screen</source>
+        <translation>屏幕</translation>
+    </message>
+    <message>
+        <source>Frames per second</source>
+        <translation>每秒帧数</translation>
+    </message>
+    <message>
+        <source>Computer&apos;s clock (UTC)</source>
+        <translation>计算机时钟（UTC）</translation>
+    </message>
+</context>
+<context>
+    <name>WallCanvas</name>
+    <message>
+        <source>the canvas &quot;%1&quot; is not WxH+X+Y</source>
+        <translation>画布“%1”不是 WxH+X+Y 格式</translation>
+    </message>
+    <message>
+        <source>the canvas&apos;s width and height must be 1 to %1</source>
+        <translation>画布的宽和高必须在 1 到 %1 之间</translation>
+    </message>
+    <message>
+        <source>the corner %1,%2 lies outside the %3x%4 canvas</source>
+        <translation>角点 %1,%2 位于 %3x%4 画布之外</translation>
     </message>
 </context>
 <context>
