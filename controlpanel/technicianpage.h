@@ -3,7 +3,6 @@
 
 #include <QWidget>
 
-class QAbstractButton;
 class QButtonGroup;
 class QCheckBox;
 class QSpinBox;
@@ -27,8 +26,8 @@ signals:
     void backToMenu();
 
 private:
-    void addFamilyButtons(class QVBoxLayout *menu);
-    QWidget *makeKeyControls();
+    void addFamilyButtons();
+    void addKeyControls();
     void choose();
 
     QButtonGroup *families = nullptr;

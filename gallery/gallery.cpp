@@ -278,6 +278,7 @@ QList<Variant> technicianVariants()
               s.elapsedMs = 20567;
           }) },
         { "ident-part-of-canvas", mode(Ident, [](PatternState &s) {
+              s.infoVisible = false;
               s.facts.hostName = QStringLiteral("wall-pc-2");
               s.facts.placement = QRect(1920, 0, 1920, 1080);
               s.facts.remoteAddress = QStringLiteral("http://192.168.1.20:8080/");
