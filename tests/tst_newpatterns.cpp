@@ -167,19 +167,20 @@ private slots:
         QTest::addColumn<QRgb>("color");
         QTest::addColumn<QSize>("cabinet");
         const QRgb white = qRgb(255, 255, 255);
-        QTest::newRow("first step") << "pixelwalk:cabinet=4x3" << qint64(0) << QPoint(0, 0) << white << QSize(4, 3);
-        QTest::newRow("step 3 ends the first row") << "pixelwalk:cabinet=4x3" << qint64(399) << QPoint(3, 0) << white << QSize(4, 3);
-        QTest::newRow("step 4 starts the second row") << "pixelwalk:cabinet=4x3" << qint64(400) << QPoint(0, 1) << white << QSize(4, 3);
-        QTest::newRow("step 12 wraps round") << "pixelwalk:cabinet=4x3" << qint64(1250) << QPoint(0, 0) << white << QSize(4, 3);
+        const QSize small(4, 3);
+        QTest::newRow("first step") << "pixelwalk:cabinet=4x3" << qint64(0) << QPoint(0, 0) << white << small;
+        QTest::newRow("step 3 ends the first row") << "pixelwalk:cabinet=4x3" << qint64(399) << QPoint(3, 0) << white << small;
+        QTest::newRow("step 4 starts the second row") << "pixelwalk:cabinet=4x3" << qint64(400) << QPoint(0, 1) << white << small;
+        QTest::newRow("step 12 wraps round") << "pixelwalk:cabinet=4x3" << qint64(1250) << QPoint(0, 0) << white << small;
         QTest::newRow("rate 1000, colour") << "pixelwalk:cabinet=5x5,rate=1000,color=#00ff00" << qint64(23)
                                            << QPoint(3, 4) << qRgb(0, 255, 0) << QSize(5, 5);
         QTest::newRow("subpixel red") << "pixelwalk:cabinet=4x3,subpixel,rate=1000" << qint64(3) << QPoint(1, 0)
-                                      << qRgb(255, 0, 0) << QSize(4, 3);
+                                      << qRgb(255, 0, 0) << small;
         QTest::newRow("subpixel blue") << "pixelwalk:cabinet=4x3,subpixel,rate=1000" << qint64(35) << QPoint(3, 2)
-                                       << qRgb(0, 0, 255) << QSize(4, 3);
-        QTest::newRow("system clock") << "pixelwalk:cabinet=4x3,source=system" << instant << QPoint(2, 0) << white << QSize(4, 3);
+                                       << qRgb(0, 0, 255) << small;
+        QTest::newRow("system clock") << "pixelwalk:cabinet=4x3,source=system" << instant << QPoint(2, 0) << white << small;
         QTest::newRow("system clock 0.7 s on") << "pixelwalk:cabinet=4x3,source=system" << instant + 700
-                                               << QPoint(1, 2) << white << QSize(4, 3);
+                                               << QPoint(1, 2) << white << small;
     }
 
     void pixelWalkLights()
@@ -197,6 +198,39 @@ private slots:
                 expected << QPoint(x, y);
         QCOMPARE(litPixels(image), expected);
         QCOMPARE(image.pixel(expected.first()), color);
+    }
+
+    // Tens of thousands of cabinets in sight, each lighting its pixel: a
+    // 2 x 1 cabinet at step 4 with subpixels lights x = 1 of each in green;
+    // a 1 x 1 cabinet lights every pixel.
+    void manyCabinetsLightAlike_data()
+    {
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<QSize>("cabinet");
+        QTest::addColumn<QPoint>("place");
+        QTest::addColumn<QRgb>("color");
+        QTest::newRow("2x1 subpixel") << "pixelwalk:cabinet=2x1,subpixel,rate=1000" << QSize(2, 1) << QPoint(1, 0)
+                                      << qRgb(0, 255, 0);
+        QTest::newRow("1x1") << "pixelwalk:cabinet=1x1,rate=1000" << QSize(1, 1) << QPoint(0, 0) << qRgb(255, 255, 255);
+        QTest::newRow("3x2 second row") << "pixelwalk:cabinet=3x2,rate=1000" << QSize(3, 2) << QPoint(1, 1)
+                                        << qRgb(255, 255, 255);
+    }
+
+    void manyCabinetsLightAlike()
+    {
+        QFETCH(QString, pattern);
+        QFETCH(QSize, cabinet);
+        QFETCH(QPoint, place);
+        QFETCH(QRgb, color);
+        const QSize size(301, 200);
+        const QImage image = renderAt(pattern, size, 4);
+        for (int y = 0; y < size.height(); ++y) {
+            for (int x = 0; x < size.width(); ++x) {
+                const bool lit = x % cabinet.width() == place.x() && y % cabinet.height() == place.y();
+                if (image.pixel(x, y) != (lit ? color : qRgb(0, 0, 0)))
+                    QFAIL(qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+            }
+        }
     }
 
     // Block frame mod 60, frame = floor(ms fps / 1000), lit whole; the others outlined.
