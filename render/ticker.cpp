@@ -3,6 +3,7 @@
 #include "framecount.h"
 #include "offscreen.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 
 namespace {
@@ -86,19 +87,28 @@ const QImage &outlinedRow(const QPainter &painter, const PatternState &state, co
     return row.image;
 }
 
-// The frame number drawn once, then copied under every cabinet's row.
+QFont digitsFont(int boxHeight)
+{
+    QFont font(QStringLiteral("Century Gothic"));
+    font.setPixelSize(qMax(6, boxHeight * 3 / 4));
+    return font;
+}
+
+// The frame number drawn once, as wide as it is, then copied centred
+// under every cabinet's row: the box around it holds only the base.
 QImage digitsImage(const QPainter &painter, const PatternState &state, const QSize &box, qint64 frame)
 {
-    QImage digits = makeStrip(painter, box.width(), box.height());
+    const QString text = QString::number(frame);
+    const QFont font = digitsFont(box.height());
+    const int width = qMin(box.width(), QFontMetrics(font, painter.device()).horizontalAdvance(text) + 4);
+    QImage digits = makeStrip(painter, width, box.height());
     digits.setDotsPerMeterX(qRound(painter.device()->logicalDpiX() / 0.0254));
     digits.setDotsPerMeterY(qRound(painter.device()->logicalDpiY() / 0.0254));
     digits.fill(baseColor(state));
-    QPainter text(&digits);
-    QFont font(QStringLiteral("Century Gothic"));
-    font.setPixelSize(qMax(6, box.height() * 3 / 4));
-    text.setFont(font);
-    text.setPen(state.markColor);
-    text.drawText(QRect(QPoint(0, 0), box), Qt::AlignHCenter | Qt::AlignTop, QString::number(frame));
+    QPainter pen(&digits);
+    pen.setFont(font);
+    pen.setPen(state.markColor);
+    pen.drawText(digits.rect(), Qt::AlignHCenter | Qt::AlignTop, text);
     return digits;
 }
 
@@ -123,7 +133,7 @@ void paintTicker(QPainter &painter, const PatternState &state, const QRect &rect
             return;
         if (digits.isNull())
             digits = digitsImage(painter, state, digitsBox.size(), frame);
-        copyImage(painter, digitsBox.topLeft(), digits);
+        copyImage(painter, QPoint(digitsBox.x() + (digitsBox.width() - digits.width()) / 2, digitsBox.y()), digits);
     });
     painter.restore();
 }
