@@ -3,6 +3,7 @@
 // pixel and the ticker's lit block at chosen instants and from frame to
 // frame of an export, what a step repaints, and which edges the
 // identification points across.
+#include "dialog.h"
 #include "fontsubstitutions.h"
 #include "patternexport.h"
 #include "patternmodel.h"
@@ -10,6 +11,7 @@
 
 #include <QPainter>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 #include <cmath>
@@ -337,6 +339,33 @@ private slots:
         QVERIFY2(pixels <= mostPixels, qPrintable(QString::number(pixels)));
         QVERIFY(changed.contains(shouldChange) || shouldChange.isEmpty());
         QCOMPARE(changed.isEmpty(), shouldChange.isEmpty());
+    }
+
+    // The window looks at the time every millisecond while a moving
+    // family shows, and not at all for a still one.
+    void windowFollowsMovingFamilies_data()
+    {
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<bool>("ticking");
+        QTest::newRow("pixel walk") << "pixelwalk" << true;
+        QTest::newRow("ticker") << "ticker:source=system" << true;
+        QTest::newRow("checker") << "checker" << false;
+        QTest::newRow("zone plate") << "zoneplate" << false;
+        QTest::newRow("ident") << "ident" << false;
+    }
+
+    void windowFollowsMovingFamilies()
+    {
+        QFETCH(QString, pattern);
+        QFETCH(bool, ticking);
+        dialog window;
+        PatternName name;
+        QVERIFY(parsePatternName(pattern, &name, nullptr));
+        window.showPattern(name);
+        QCOMPARE(window.delayTimerForTest()->isActive(), ticking);
+        QVERIFY(parsePatternName(QStringLiteral("solid"), &name, nullptr));
+        window.showPattern(name);
+        QVERIFY(!window.delayTimerForTest()->isActive());
     }
 
     // An arrow at the middle of each edge behind which the canvas goes on.
