@@ -18,7 +18,9 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QSysInfo>
 #include <QTextStream>
+#include <QUrl>
 
 #include <malloc.h>
 #include <memory>
@@ -97,6 +99,10 @@ std::unique_ptr<RemoteServer> startRemote(MainWindow &panel, const CommandLine &
         return nullptr;
     const QString address = remoteAddress(line.remoteAddress, server->port(), token);
     panel.testPatternWindow()->setAddressCode(qrCodeImage(address));
+    // The wall shows where the remote control is, not its key.
+    WindowFacts facts = panel.testPatternWindow()->windowFacts();
+    facts.remoteAddress = QUrl(address).adjusted(QUrl::RemoveQuery).toString();
+    panel.testPatternWindow()->setWindowFacts(facts);
     QTextStream(stdout) << QCoreApplication::translate("RemoteServer", "Remote control: %1").arg(address) << '\n';
     return server;
 }
@@ -154,6 +160,9 @@ int main(int argc, char *argv[])
     registerFontSubstitutions();
     MainWindow w;
     reportPlatform(w, preferredXWayland);
+    WindowFacts facts;
+    facts.hostName = QSysInfo::machineHostName();
+    w.testPatternWindow()->setWindowFacts(facts);
     // The remembered wall first, so that the command line overrides it and
     // is remembered in turn.
     new WallProfile(&w, line);

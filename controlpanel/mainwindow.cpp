@@ -46,6 +46,7 @@ MainWindow::MainWindow(QWidget *parent)
     wallControl = new WallControl(this);
     addOutputChooser();
     addWallStatus();
+    addTechnicianPage();
 }
 
 MainWindow::~MainWindow()
@@ -87,7 +88,8 @@ void MainWindow::on_pushButton_p5_clicked() { ui->tabWidget->setCurrentIndex(5);
 
 void MainWindow::on_pushButton_selectpage_clicked()
 {
-    ui->stackedWidget->setCurrentIndex(ui->comboBox_page->currentIndex());
+    const QVariant page = ui->comboBox_page->currentData();
+    ui->stackedWidget->setCurrentIndex(page.isValid() ? page.toInt() : ui->comboBox_page->currentIndex());
     patternWindow->show();
 }
 

@@ -120,6 +120,7 @@ private:
     void showWindowPlacement();
     void showPlacementWarning(const QString &warning);
     void addOutputChooser();
+    void addTechnicianPage();
     void listOutputs();
     void addWallStatus();
     void showWallStatus();

@@ -104,11 +104,18 @@ bool exportPattern(const ExportRequest &request, QString *error)
         renderer.setPicture(picture.image);
     }
 
+    state.frameRate = qRound(request.fps);
     const qint64 startUtc = request.atGiven ? request.atUtcMs : QDateTime::currentMSecsSinceEpoch();
     const auto frameAt = [&](int frame) {
         // Frame k is at k / fps seconds; the animations count whole milliseconds.
         const qint64 ms = request.frames <= 0 ? 0 : qint64(std::llround(frame * 1000.0 / request.fps));
-        return renderStill(renderer, model.frameAt(state, ms, startUtc + ms, request.size), request.size);
+        PatternState shown = model.frameAt(state, ms, startUtc + ms, request.size);
+        // The frame ticker and the pixel walk count the first whole
+        // millisecond at or after the frame's instant: the nearest one may
+        // lie before it, and frame k at 60 fps would count k - 1.
+        if (request.frames > 0)
+            shown.elapsedMs += qint64(std::ceil(frame * 1000.0 / request.fps)) - ms;
+        return renderStill(renderer, shown, request.size);
     };
     if (request.frames <= 0)
         return writePng(frameAt(0), request.file, error);

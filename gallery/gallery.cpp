@@ -244,6 +244,49 @@ QList<Variant> specialVariants(const QString &picturePath)
     };
 }
 
+// The technician's patterns; the moving ones at a moment in their motion.
+QList<Variant> technicianVariants()
+{
+    auto mode = [](int family, const std::function<void(PatternState &)> &more) {
+        return [family, more](PatternState &s) {
+            s.mode = family;
+            s.cabinetWidth = 384;
+            s.cabinetHeight = 216;
+            more(s);
+        };
+    };
+    return {
+        { "checker-1x1", mode(Checker, [](PatternState &) {}) },
+        { "checker-cabinet-384x216", mode(Checker, [](PatternState &s) {
+              s.checkerWidth = 384;
+              s.checkerHeight = 216;
+          }) },
+        { "zoneplate-100", mode(ZonePlate, [](PatternState &) {}) },
+        { "zoneplate-20", mode(ZonePlate, [](PatternState &s) { s.zonePlateK = 20; }) },
+        { "pixelwalk-384x216-step-4000", mode(PixelWalk, [](PatternState &s) { s.elapsedMs = 400000; }) },
+        { "pixelwalk-8x4-subpixel", mode(PixelWalk, [](PatternState &s) {
+              s.cabinetWidth = 8;
+              s.cabinetHeight = 4;
+              s.walkSubpixel = true;
+              s.elapsedMs = 700;
+          }) },
+        { "ticker-384x216-frame-1234", mode(Ticker, [](PatternState &s) { s.tickerFps = 60; s.elapsedMs = 20567; }) },
+        { "ticker-whole-canvas", mode(Ticker, [](PatternState &s) {
+              s.cabinetWidth = 0;
+              s.cabinetHeight = 0;
+              s.tickerFps = 60;
+              s.elapsedMs = 20567;
+          }) },
+        { "ident-part-of-canvas", mode(Ident, [](PatternState &s) {
+              s.infoVisible = false;
+              s.facts.hostName = QStringLiteral("wall-pc-2");
+              s.facts.placement = QRect(1920, 0, 1920, 1080);
+              s.facts.remoteAddress = QStringLiteral("http://192.168.1.20:8080/");
+              s.canvas = WallCanvas{ QSize(5760, 2160), QPoint(1920, 0) };
+          }) },
+    };
+}
+
 bool writeVariant(const QDir &dir, int number, const Variant &variant)
 {
     PatternState state;
@@ -286,7 +329,7 @@ int main(int argc, char **argv)
 
     const QList<QList<Variant>> families = { solidVariants(), colorBarVariants(), grayBarVariants(),
                                              scanLineVariants(), grayBlockVariants(),
-                                             specialVariants(picturePath) };
+                                             specialVariants(picturePath), technicianVariants() };
     int number = 0;
     int failed = 0;
     for (const auto &family : families) {

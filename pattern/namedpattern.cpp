@@ -140,6 +140,45 @@ void applySpecial(const PatternName &name, PatternState &state)
     state.cabinetHeight = cabinet.height();
 }
 
+// The technician's patterns; a ticker without cabinets spans the canvas.
+void applyTechnician(const PatternName &name, PatternState &state)
+{
+    const QString &family = name.family;
+    if (family == QLatin1String("checker")) {
+        const QSize cell = name.size(QStringLiteral("cell"));
+        state.checkerWidth = cell.width();
+        state.checkerHeight = cell.height();
+        state.checkerColorA = name.color(QStringLiteral("a"));
+        state.checkerColorB = name.color(QStringLiteral("b"));
+        state.mode = Checker;
+    } else if (family == QLatin1String("zoneplate")) {
+        state.zonePlateK = name.number(QStringLiteral("k"));
+        state.mode = ZonePlate;
+    } else if (family == QLatin1String("pixelwalk") || family == QLatin1String("ticker")) {
+        const QSize cabinet = name.size(QStringLiteral("cabinet"));
+        state.cabinetWidth = cabinet.isEmpty() ? 0 : cabinet.width();
+        state.cabinetHeight = cabinet.isEmpty() ? 0 : cabinet.height();
+        state.markColor = name.color(QStringLiteral("color"));
+        const bool walk = family == QLatin1String("pixelwalk");
+        if (walk) {
+            state.walkRate = name.number(QStringLiteral("rate"));
+            state.walkSubpixel = name.flag(QStringLiteral("subpixel"));
+        } else {
+            state.tickerFps = name.number(QStringLiteral("fps"));
+        }
+        state.mode = walk ? PixelWalk : Ticker;
+    } else {
+        state.mode = Ident;
+    }
+}
+
+bool isTechnicianFamily(const QString &family)
+{
+    static const QStringList names{ QStringLiteral("checker"), QStringLiteral("zoneplate"), QStringLiteral("pixelwalk"),
+                                    QStringLiteral("ticker"), QStringLiteral("ident") };
+    return names.contains(family);
+}
+
 } // namespace
 
 PatternTiming applyPatternName(const PatternName &name, PatternState *state)
@@ -166,6 +205,8 @@ PatternTiming applyPatternName(const PatternName &name, PatternState *state)
         state->grayBlockType = contrast ? BrightContrast + name.choiceIndex(QStringLiteral("level")) : AllGrayLevels;
         state->hideBlockText = !name.flag(QStringLiteral("labels"));
         state->mode = GrayBlocks;
+    } else if (isTechnicianFamily(family)) {
+        applyTechnician(name, *state);
     } else if (!solid) {
         applySpecial(name, *state);
     }

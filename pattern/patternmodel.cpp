@@ -14,9 +14,9 @@ void PatternModel::start(const PatternName &name, PatternState *state, qint64 no
     holdGray(now);
     if (state->mode == ScanLines && state->movingSquare)
         restartWalk(now, walkSeed);
-    if (state->mode == Special)
+    if (state->mode == Special || countsMilliseconds(*state))
         restartClock(now);
-    runClock(now, clockShown(*state));
+    runClock(now, countsMilliseconds(*state));
 }
 
 void PatternModel::runScan(qint64 now, int intervalMs)
@@ -88,5 +88,6 @@ PatternState PatternModel::frameAt(const PatternState &state, qint64 now, qint64
     frame.squareDy = place.dy;
 
     frame.delayTime = system ? utcClockTime(utcMs) : clockTimeAt(clock.ticks(now));
+    frame.elapsedMs = system ? utcMs : clock.ticks(now);
     return frame;
 }

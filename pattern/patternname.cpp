@@ -10,7 +10,7 @@
 
 namespace {
 
-enum class Kind { Flag, Number, Choice, Colour, ColourList, Size, CellSize, Rest };
+enum class Kind { Flag, Number, Choice, Colour, ColourList, Size, CellSize, SizeOrNone, Rest };
 
 struct Range
 {
@@ -101,6 +101,29 @@ KeyRule special(const QString &key, Kind kind, const QString &shownDefault)
     return rule;
 }
 
+// The patterns a technician reaches for on site: dead pixels, moiré and
+// scaling, mapping, frames apart across computers, which output is which.
+QVector<FamilyRule> technicianFamilies(const KeyRule &source)
+{
+    const KeyRule color = colour(QStringLiteral("color"), white);
+    const Range widths{ 1, 3840 };
+    const Range heights{ 1, 2160 };
+    return {
+        { QStringLiteral("checker"), QStringLiteral("checkerboard; a cell of one cabinet's size gives one cabinet per square"),
+          { size(QStringLiteral("cell"), Kind::Size, QStringLiteral("1x1"), widths, heights),
+            colour(QStringLiteral("a"), white), colour(QStringLiteral("b"), QStringLiteral("#000000")) } },
+        { QStringLiteral("zoneplate"), QStringLiteral("circular zone plate centred on the canvas; k=100 reaches two pixels a cycle at the corners"),
+          { number(QStringLiteral("k"), 100, 1, 100) } },
+        { QStringLiteral("pixelwalk"), QStringLiteral("one lit pixel per cabinet, stepping row by row through the cabinet"),
+          { size(QStringLiteral("cabinet"), Kind::Size, QStringLiteral("384x216"), widths, heights), color,
+            number(QStringLiteral("rate"), 10, 1, 1000), source, flag(QStringLiteral("subpixel")) } },
+        { QStringLiteral("ticker"), QStringLiteral("frame ticker, a row of 60 blocks per cabinet with block frame mod 60 lit"),
+          { size(QStringLiteral("cabinet"), Kind::SizeOrNone, QStringLiteral("384x216"), { 60, 3840 }, { 8, 2160 }), color,
+            number(QStringLiteral("fps"), 0, 1, 240, QStringLiteral("screen")), source } },
+        { QStringLiteral("ident"), QStringLiteral("which output is this, with host, placement, canvas, remote address and wall group"), {} },
+    };
+}
+
 // The families, their keys in printing order and every default: the values
 // the control panel starts with. Every family also takes the base colour and
 // the dimmer, which show under and around the pattern; `path` stays last
@@ -156,6 +179,7 @@ QVector<FamilyRule> buildFamilies()
           { flag(QStringLiteral("fit")), special(QStringLiteral("path"), Kind::Rest, QStringLiteral("none")) } },
         { QStringLiteral("cabinets"), QStringLiteral("map of the wall's cabinets, numbered column-row"), { cabinet } },
     };
+    families << technicianFamilies(source);
 
     const KeyRule base = colour(QStringLiteral("base"), QStringLiteral("#000000"));
     const KeyRule gray = number(QStringLiteral("gray"), 255, 0, 255);
@@ -313,6 +337,12 @@ bool readValue(const KeyRule &rule, const QString &raw, QString *canonical)
         *canonical = texts.join(QLatin1Char(';'));
         return true;
     }
+    case Kind::SizeOrNone:
+        if (raw.trimmed().toLower() == QLatin1String("none")) {
+            *canonical = QStringLiteral("none");
+            return true;
+        }
+        return readSize(rule, raw, canonical);
     case Kind::CellSize:
         if (raw.trimmed().toLower() == QLatin1String("auto")) {
             *canonical = QStringLiteral("auto");
@@ -352,6 +382,8 @@ QString allowedValues(const KeyRule &rule)
         return QCoreApplication::translate("PatternName", "auto or %1").arg(sizes);
     case Kind::Size:
         return sizes;
+    case Kind::SizeOrNone:
+        return QCoreApplication::translate("PatternName", "none or %1").arg(sizes);
     case Kind::Rest:
         return QCoreApplication::translate("PatternName", "a file name, to the end of the name");
     }
@@ -477,7 +509,9 @@ QString keyHelp(const KeyRule &rule)
         break;
     case Kind::Size:
     case Kind::CellSize:
-        shown = rule.kind == Kind::CellSize ? QStringLiteral("auto|WxH") : QStringLiteral("WxH");
+    case Kind::SizeOrNone:
+        shown = rule.kind == Kind::CellSize ? QStringLiteral("auto|WxH")
+              : rule.kind == Kind::SizeOrNone ? QStringLiteral("none|WxH") : QStringLiteral("WxH");
         note = QStringLiteral("; W %1..%2, H %3..%4").arg(rule.range.low).arg(rule.range.high).arg(rule.heights.low).arg(rule.heights.high);
         break;
     case Kind::Rest:
@@ -517,6 +551,16 @@ QString familyOf(const PatternState &state)
     case Special: {
         return specialFamilies().value(state.specialType, QStringLiteral("solid"));
     }
+    case Checker:
+        return QStringLiteral("checker");
+    case ZonePlate:
+        return QStringLiteral("zoneplate");
+    case PixelWalk:
+        return QStringLiteral("pixelwalk");
+    case Ticker:
+        return QStringLiteral("ticker");
+    case Ident:
+        return QStringLiteral("ident");
     default:
         return QStringLiteral("solid");
     }
@@ -565,6 +609,32 @@ void setBarsTable(PatternName &name, const PatternState &state)
     settleBarsTable(name);
 }
 
+void setTechnicianKeys(PatternName &name, const PatternState &state)
+{
+    const QString &family = name.family;
+    if (family == QLatin1String("checker")) {
+        setSize(name, QStringLiteral("cell"), state.checkerWidth, state.checkerHeight);
+        name.values[QStringLiteral("a")] = colourText(state.checkerColorA);
+        name.values[QStringLiteral("b")] = colourText(state.checkerColorB);
+    } else if (family == QLatin1String("zoneplate")) {
+        setNumber(name, QStringLiteral("k"), state.zonePlateK);
+    } else if (family == QLatin1String("pixelwalk") || family == QLatin1String("ticker")) {
+        name.values[QStringLiteral("color")] = colourText(state.markColor);
+        const bool wholeCanvas = family == QLatin1String("ticker") && state.cabinetWidth <= 0;
+        if (wholeCanvas)
+            name.values[QStringLiteral("cabinet")] = QStringLiteral("none");
+        else
+            setSize(name, QStringLiteral("cabinet"), state.cabinetWidth, state.cabinetHeight);
+    }
+    if (family == QLatin1String("pixelwalk")) {
+        setNumber(name, QStringLiteral("rate"), state.walkRate);
+        setFlag(name, QStringLiteral("subpixel"), state.walkSubpixel);
+    } else if (family == QLatin1String("ticker")) {
+        const bool given = state.tickerFps >= 1 && state.tickerFps <= 240;
+        name.values[QStringLiteral("fps")] = QString::number(given ? state.tickerFps : 0);
+    }
+}
+
 void setFamilyKeys(PatternName &name, const PatternState &state)
 {
     const QString &family = name.family;
@@ -607,6 +677,7 @@ void setFamilyKeys(PatternName &name, const PatternState &state)
         setFlag(name, QStringLiteral("fit"), state.pictureFit);
         name.values[QStringLiteral("path")] = state.picturePath;
     }
+    setTechnicianKeys(name, state);
     if (name.values.contains(QStringLiteral("source")))
         name.values[QStringLiteral("source")] = state.clockSource == ClockSystemUtc ? QStringLiteral("system") : QStringLiteral("reset");
     if (family == QLatin1String("cabinet-clock") || family == QLatin1String("cabinets"))

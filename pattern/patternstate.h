@@ -2,6 +2,7 @@
 #define PATTERNSTATE_H
 
 #include "wallcanvas.h"
+#include "windowfacts.h"
 
 #include <QColor>
 #include <QString>
@@ -15,7 +16,12 @@ enum PatternMode {
     GrayBars = 2,
     ScanLines = 3,
     GrayBlocks = 4,
-    Special = 5
+    Special = 5,
+    Checker = 6,
+    ZonePlate = 7,
+    PixelWalk = 8,
+    Ticker = 9,
+    Ident = 10
 };
 
 // The sub-patterns of the Special family (`specialType`).
@@ -112,12 +118,38 @@ struct PatternState
     int squareHeight = 10;
     int squareDx = 0;
     int squareDy = 0;
+    // The checkerboard: cell size and the colours of its even and odd cells.
+    int checkerWidth = 1;
+    int checkerHeight = 1;
+    QColor checkerColorA = QColor(255, 255, 255);
+    QColor checkerColorB = QColor(0, 0, 0);
+    int zonePlateK = 100;           // 1..100; 100 reaches two pixels a cycle at the corners
+    // The pixel walk and the frame ticker share cabinetWidth/cabinetHeight;
+    // the ticker's cabinet 0 x 0 spans the canvas with one row.
+    QColor markColor = QColor(255, 255, 255);   // the lit pixel, the lit block
+    int walkRate = 10;              // steps per second
+    bool walkSubpixel = false;
+    int tickerFps = 0;              // 0: frameRate
+    // Frames per second of whatever shows the frame: the screen's refresh
+    // rate, the export's --fps; 0 when unknown.
+    int frameRate = 0;
+    // The milliseconds the pixel walk and the ticker count: since the
+    // pattern was chosen, or since the Unix epoch with ClockSystemUtc.
+    qint64 elapsedMs = 0;
+    WindowFacts facts;
 };
 
 // A clock pattern is shown, and with it the clock runs.
 inline bool clockShown(const PatternState &state)
 {
     return state.mode == Special && (state.specialType == DelayClock || state.specialType == CabinetClock);
+}
+
+// A pattern that moves every millisecond is shown: a clock, the pixel walk
+// or the frame ticker. The clock animation runs while one is.
+inline bool countsMilliseconds(const PatternState &state)
+{
+    return clockShown(state) || state.mode == PixelWalk || state.mode == Ticker;
 }
 
 // The character test is shown; the moving square takes its place when both are on.

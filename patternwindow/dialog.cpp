@@ -161,7 +161,10 @@ qint64 dialog::now() const
 // where time has taken them.
 PatternState dialog::frameNow()
 {
-    return patternModel->frameAt(pattern, now(), QDateTime::currentMSecsSinceEpoch(), size());
+    PatternState frame = patternModel->frameAt(pattern, now(), QDateTime::currentMSecsSinceEpoch(), size());
+    frame.frameRate = screen() ? qRound(screen()->refreshRate()) : 0;
+    frame.facts.placement = geometry();
+    return frame;
 }
 
 QColor dialog::grayAdjusted(QColor color) const
@@ -285,8 +288,8 @@ void dialog::connectColorSource(QObject *panel)
 // event loop would spin a core now that a tick repaints only a few digits.
 void dialog::updateClockTimer()
 {
-    if (clockShown(pattern) != patternModel->clockRunning()) {
-        patternModel->runClock(now(), clockShown(pattern));
+    if (countsMilliseconds(pattern) != patternModel->clockRunning()) {
+        patternModel->runClock(now(), countsMilliseconds(pattern));
         followAnimations();
     }
 }
@@ -480,6 +483,26 @@ void dialog::resizeEvent(QResizeEvent *event)
 {
     pictureSource->setView(pictureView(event->size()));
     QWidget::resizeEvent(event);
+    if (pattern.mode == Ident)
+        current = frameNow();
+}
+
+// The identification shows where the window is.
+void dialog::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    if (pattern.mode == Ident) {
+        current = frameNow();
+        update();
+    }
+}
+
+void dialog::setWindowFacts(const WindowFacts &facts)
+{
+    pattern.facts = facts;
+    current = frameNow();
+    if (pattern.mode == Ident)
+        update();
 }
 
 void dialog::seedRandom(quint32 seed)

@@ -83,6 +83,10 @@ public:
     // makes the window the whole canvas.
     void setCanvas(const WallCanvas &canvas);
     WallCanvas canvas() const { return pattern.canvas; }
+    // What the identification pattern tells of this window; the window
+    // adds its own placement.
+    void setWindowFacts(const WindowFacts &facts);
+    WindowFacts windowFacts() const { return pattern.facts; }
     // The animation timers' intervals in milliseconds; 0 while stopped.
     int scanInterval() const;
     int graySweepInterval() const;
@@ -124,6 +128,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
 
 private:
     qint64 now() const;

@@ -27,6 +27,12 @@ void paintGrayBars(QPainter &painter, const PatternState &state, const QRect &re
 void paintScanLines(QPainter &painter, const PatternState &state, const QRect &rect, FrameCache &cache);
 void paintGrayBlocks(QPainter &painter, const PatternState &state, const QRect &rect, FrameCache &cache);
 void paintSpecial(QPainter &painter, const PatternState &state, const QRect &rect, FrameCache &cache);
+void paintChecker(QPainter &painter, const PatternState &state, const QRect &rect, FrameCache &cache);
+void paintZonePlate(QPainter &painter, const PatternState &state, const QRect &rect, FrameCache &cache);
+void paintPixelWalk(QPainter &painter, const PatternState &state, const QRect &rect, FrameCache &cache);
+void paintTicker(QPainter &painter, const PatternState &state, const QRect &rect, FrameCache &cache);
+// The window's identification; it paints the window, never a canvas.
+void paintIdent(QPainter &painter, const PatternState &state, const QRect &rect, FrameCache &cache);
 
 // The colour the window shows under and around the pattern.
 QColor baseColor(const PatternState &state);
@@ -57,6 +63,12 @@ QRect clockTextChange(const QFont &font, const QPaintDevice *device, const QRect
 QVector<QRegion> scanLinesChange(const PatternState &before, const PatternState &after, const QRect &rect);
 // The moving square's old and new place.
 QRegion movingSquareChange(const PatternState &before, const PatternState &after, const QRect &rect);
+
+// What a step of the pixel walk or the frame ticker changes on the canvas
+// `rect`, within its part `visible`: the old and new lit pixels; the old
+// and new lit blocks and the digits.
+QRegion pixelWalkChange(const PatternState &before, const PatternState &after, const QRect &rect, const QRect &visible);
+QRegion tickerChange(const PatternState &before, const PatternState &after, const QRect &rect, const QRect &visible);
 
 // The wall's cabinets outlined and numbered column-row on black, one of the
 // special patterns; it paints the whole of `rect` itself (cabinetmap.cpp).

@@ -63,6 +63,9 @@ struct FrameCache
     Kept<KeptImage> cabinetCell;    // one cabinet of the cabinet clock (special.cpp)
     Kept<KeptImage> fittedPicture;  // the picture scaled to the window (special.cpp)
     Kept<ClockGlyphs> clockGlyphs;  // the full-window clock's characters (fullwindowclock.cpp)
+    Kept<KeptImage> checker;        // the checkerboard's visible part (checker.cpp)
+    Kept<KeptImage> zonePlate;      // the zone plate's visible part (zoneplate.cpp)
+    Kept<KeptImage> tickerRow;      // the ticker's row of outlined blocks (ticker.cpp)
 
     void endFrame()
     {
@@ -71,6 +74,9 @@ struct FrameCache
         cabinetCell.endFrame();
         fittedPicture.endFrame();
         clockGlyphs.endFrame();
+        checker.endFrame();
+        zonePlate.endFrame();
+        tickerRow.endFrame();
     }
 };
 

@@ -38,8 +38,9 @@ void paintSolid(QPainter &painter, const PatternState &state, const QRect &rect,
 namespace {
 
 // Indexed by PatternMode.
-const FamilyPainter familyPainters[] = { paintSolid, paintColorBars, paintGrayBars,
-                                         paintScanLines, paintGrayBlocks, paintSpecial };
+const FamilyPainter familyPainters[] = { paintSolid,      paintColorBars, paintGrayBars, paintScanLines,
+                                         paintGrayBlocks, paintSpecial,   paintChecker,  paintZonePlate,
+                                         paintPixelWalk,  paintTicker,    paintIdent };
 
 FamilyPainter familyPainterOf(const PatternState &state)
 {
@@ -51,7 +52,7 @@ FamilyPainter familyPainterOf(const PatternState &state)
 
 void PatternRenderer::render(QPainter &painter, const PatternState &state, const QRect &rect, const QPoint &cursor)
 {
-    if (state.canvas.isSet())
+    if (state.canvas.isSet() && state.mode != Ident)
         paintPart(painter, state, rect);
     else
         familyPainterOf(state)(painter, state, rect, cache);
@@ -83,16 +84,19 @@ QVector<QRegion> PatternRenderer::changedParts(const PatternState &before, const
                                                const QRect &rect, const QPaintDevice *device) const
 {
     if (!after.canvas.isSet())
-        return canvasChanges(before, after, rect, device);
+        return canvasChanges(before, after, rect, rect, device);
     const QRect canvas = canvasRect(after.canvas, rect);
-    QVector<QRegion> parts = canvasChanges(before, after, QRect(QPoint(0, 0), canvas.size()), device);
+    const QRect canvasArea(QPoint(0, 0), canvas.size());
+    const QRect visible = rect.translated(-canvas.topLeft()) & canvasArea;
+    QVector<QRegion> parts = canvasChanges(before, after, canvasArea, visible, device);
     for (QRegion &part : parts)
         part = part.translated(canvas.topLeft()) & rect;
     return parts;
 }
 
 QVector<QRegion> PatternRenderer::canvasChanges(const PatternState &before, const PatternState &after,
-                                                const QRect &rect, const QPaintDevice *device) const
+                                                const QRect &rect, const QRect &visible,
+                                                const QPaintDevice *device) const
 {
     if (before.grayOffset != after.grayOffset)
         return { QRegion(rect) };
@@ -108,6 +112,10 @@ QVector<QRegion> PatternRenderer::canvasChanges(const PatternState &before, cons
     }
     if (after.mode == ScanLines && after.movingSquare)
         first += movingSquareChange(before, after, rect);
+    if (after.mode == PixelWalk)
+        first += pixelWalkChange(before, after, rect, visible);
+    else if (after.mode == Ticker)
+        first += tickerChange(before, after, rect, visible);
     return parts;
 }
 

@@ -54,7 +54,7 @@ public:
 private:
     void paintPart(QPainter &painter, const PatternState &state, const QRect &rect);
     QVector<QRegion> canvasChanges(const PatternState &before, const PatternState &after, const QRect &rect,
-                                   const QPaintDevice *device) const;
+                                   const QRect &visible, const QPaintDevice *device) const;
 
     FrameCache cache;
 };

@@ -121,6 +121,14 @@ private slots:
             { "cabinet-clock:cabinet=150x120,source=system", 0 },
             { "grid", 0 },
             { "cabinets:cabinet=120x90", 0 },
+            { "checker:cell=7x5,a=#ff0000,b=#0000ff", 0 },
+            { "checker:cell=120x90", 0 },
+            { "zoneplate", 0 },
+            { "zoneplate:k=37", 0 },
+            { "pixelwalk:cabinet=120x90,rate=1000,source=system", 0 },
+            { "pixelwalk:cabinet=7x5,subpixel,rate=999,source=system", 0 },
+            { "ticker:cabinet=150x120,fps=60,source=system", 0 },
+            { "ticker:cabinet=none,fps=50,source=system", 0 },
         };
         for (const auto &row : rows)
             QTest::newRow(row.pattern) << QString::fromLatin1(row.pattern) << row.allowance;

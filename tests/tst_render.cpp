@@ -152,7 +152,7 @@ void RenderTest::drawsNothingOnStatesThePanelCannotMake_data()
         { "special type 5", onBase(Special, 5) },
         { "cabinet width 0", cabinetClock({ 0, 216 }, QColor(base)) },
         { "picture never loaded", onBase(Special, 3) },
-        { "unknown mode", patternState(9, Qt::green) },
+        { "unknown mode", patternState(99, Qt::green) },
     };
     for (const auto &row : states)
         addPixelRow(row.first, row.second, QSize(301, 200), QRect(0, 0, 301, 200), grayAdjusted(row.second.solidColor, 0).rgb());

@@ -721,6 +721,10 @@ circles</translation>
         <source>%1 · clock %2</source>
         <translation>%1 · clock %2</translation>
     </message>
+    <message>
+        <source>Technician patterns</source>
+        <translation>Technician patterns</translation>
+    </message>
 </context>
 <context>
     <name>PatternName</name>
@@ -803,6 +807,10 @@ circles</translation>
     <message>
         <source>unknown pattern family &quot;%1&quot; (%2)</source>
         <translation>unknown pattern family &quot;%1&quot; (%2)</translation>
+    </message>
+    <message>
+        <source>none or %1</source>
+        <translation>none or %1</translation>
     </message>
 </context>
 <context>
@@ -1138,6 +1146,34 @@ circles</translation>
         <source>online</source>
         <translation>online</translation>
     </message>
+    <message>
+        <source>Checkerboard 1 × 1</source>
+        <translation>Checkerboard 1 × 1</translation>
+    </message>
+    <message>
+        <source>Checkerboard per cabinet</source>
+        <translation>Checkerboard per cabinet</translation>
+    </message>
+    <message>
+        <source>Finding faults</source>
+        <translation>Finding faults</translation>
+    </message>
+    <message>
+        <source>Frame ticker</source>
+        <translation>Frame ticker</translation>
+    </message>
+    <message>
+        <source>Identify this output</source>
+        <translation>Identify this output</translation>
+    </message>
+    <message>
+        <source>Pixel walk</source>
+        <translation>Pixel walk</translation>
+    </message>
+    <message>
+        <source>Zone plate</source>
+        <translation>Zone plate</translation>
+    </message>
 </context>
 <context>
     <name>RemoteServer</name>
@@ -1152,6 +1188,65 @@ circles</translation>
     <message>
         <source>cannot open the remote control on %1:%2: %3</source>
         <translation>cannot open the remote control on %1:%2: %3</translation>
+    </message>
+</context>
+<context>
+    <name>TechnicianPage</name>
+    <message>
+        <source>‹ Back</source>
+        <translation>‹ Back</translation>
+    </message>
+    <message>
+        <source>Checkerboard</source>
+        <translation>Checkerboard</translation>
+    </message>
+    <message>
+        <source>Zone plate</source>
+        <translation>Zone plate</translation>
+    </message>
+    <message>
+        <source>Pixel walk</source>
+        <translation>Pixel walk</translation>
+    </message>
+    <message>
+        <source>Frame ticker</source>
+        <translation>Frame ticker</translation>
+    </message>
+    <message>
+        <source>Identify</source>
+        <translation>Identify</translation>
+    </message>
+    <message>
+        <source>Cell / cabinet</source>
+        <translation>Cell / cabinet</translation>
+    </message>
+    <message>
+        <source>Ticker over the whole canvas</source>
+        <translation>Ticker over the whole canvas</translation>
+    </message>
+    <message>
+        <source>Zone plate k</source>
+        <translation>Zone plate k</translation>
+    </message>
+    <message>
+        <source>Steps per second</source>
+        <translation>Steps per second</translation>
+    </message>
+    <message>
+        <source>Red, green and blue apart</source>
+        <translation>Red, green and blue apart</translation>
+    </message>
+    <message>
+        <source>Frames per second</source>
+        <translation>Frames per second</translation>
+    </message>
+    <message>
+        <source>screen</source>
+        <translation>screen</translation>
+    </message>
+    <message>
+        <source>Computer&apos;s clock (UTC)</source>
+        <translation>Computer&apos;s clock (UTC)</translation>
     </message>
 </context>
 <context>

@@ -718,6 +718,10 @@
         <source>%1 · clock %2</source>
         <translation>%1 · 时钟 %2</translation>
     </message>
+    <message>
+        <source>Technician patterns</source>
+        <translation>技术员图案</translation>
+    </message>
 </context>
 <context>
     <name>PatternName</name>
@@ -800,6 +804,10 @@
     <message>
         <source>unknown pattern family &quot;%1&quot; (%2)</source>
         <translation>未知画面类别“%1”（%2）</translation>
+    </message>
+    <message>
+        <source>none or %1</source>
+        <translation>none 或 %1</translation>
     </message>
 </context>
 <context>
@@ -1135,6 +1143,34 @@
         <source>online</source>
         <translation>在线</translation>
     </message>
+    <message>
+        <source>Checkerboard 1 × 1</source>
+        <translation>棋盘格 1 × 1</translation>
+    </message>
+    <message>
+        <source>Checkerboard per cabinet</source>
+        <translation>每箱体一格的棋盘格</translation>
+    </message>
+    <message>
+        <source>Finding faults</source>
+        <translation>查找故障</translation>
+    </message>
+    <message>
+        <source>Frame ticker</source>
+        <translation>帧计数条</translation>
+    </message>
+    <message>
+        <source>Identify this output</source>
+        <translation>识别此输出</translation>
+    </message>
+    <message>
+        <source>Pixel walk</source>
+        <translation>逐点扫描</translation>
+    </message>
+    <message>
+        <source>Zone plate</source>
+        <translation>波带片</translation>
+    </message>
 </context>
 <context>
     <name>RemoteServer</name>
@@ -1149,6 +1185,65 @@
     <message>
         <source>cannot open the remote control on %1:%2: %3</source>
         <translation>无法在 %1:%2 上打开遥控：%3</translation>
+    </message>
+</context>
+<context>
+    <name>TechnicianPage</name>
+    <message>
+        <source>‹ Back</source>
+        <translation>‹ 返回</translation>
+    </message>
+    <message>
+        <source>Checkerboard</source>
+        <translation>棋盘格</translation>
+    </message>
+    <message>
+        <source>Zone plate</source>
+        <translation>波带片</translation>
+    </message>
+    <message>
+        <source>Pixel walk</source>
+        <translation>逐点扫描</translation>
+    </message>
+    <message>
+        <source>Frame ticker</source>
+        <translation>帧计数条</translation>
+    </message>
+    <message>
+        <source>Identify</source>
+        <translation>识别输出</translation>
+    </message>
+    <message>
+        <source>Cell / cabinet</source>
+        <translation>格子 / 箱体</translation>
+    </message>
+    <message>
+        <source>Ticker over the whole canvas</source>
+        <translation>计数条横跨整个画布</translation>
+    </message>
+    <message>
+        <source>Zone plate k</source>
+        <translation>波带片 k</translation>
+    </message>
+    <message>
+        <source>Steps per second</source>
+        <translation>每秒步数</translation>
+    </message>
+    <message>
+        <source>Red, green and blue apart</source>
+        <translation>红绿蓝分别点亮</translation>
+    </message>
+    <message>
+        <source>Frames per second</source>
+        <translation>每秒帧数</translation>
+    </message>
+    <message>
+        <source>screen</source>
+        <translation>屏幕</translation>
+    </message>
+    <message>
+        <source>Computer&apos;s clock (UTC)</source>
+        <translation>计算机时钟（UTC）</translation>
     </message>
 </context>
 <context>
