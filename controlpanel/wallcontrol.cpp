@@ -170,6 +170,14 @@ WallCanvas WallControl::canvas() const
     return window->canvas();
 }
 
+void WallControl::showWallGroup(const QString &name, int membersOnline)
+{
+    WindowFacts facts = window->windowFacts();
+    facts.wallGroup = name;
+    facts.groupMembers = name.isEmpty() ? 0 : membersOnline;
+    window->setWindowFacts(facts);
+}
+
 bool WallControl::placeOnOutput(const QString &name, QString *error)
 {
     if (name.isEmpty())

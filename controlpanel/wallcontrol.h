@@ -93,6 +93,9 @@ public:
     // the base there.
     bool setCanvas(const WallCanvas &canvas, QString *error);
     WallCanvas canvas() const;
+    // The wall group the identification pattern names, with its members
+    // online; an empty name for none.
+    void showWallGroup(const QString &name, int membersOnline);
     WallState state() const;
 
     PanelSettings panelSettings() const;

@@ -311,6 +311,7 @@ void WallGroup::showStatus()
     if (!link->isConnected()) {
         panel->setWallGroupStatus(QCoreApplication::translate("WallGroup", "Wall group %1: no broker, running alone")
                                       .arg(start.address.name));
+        control->showWallGroup(start.address.name, 1);
         return;
     }
     QMap<QString, MemberEntry> members = ledger.members();
@@ -320,6 +321,7 @@ void WallGroup::showStatus()
                                   .arg(start.address.name)
                                   .arg(online)
                                   .arg(members.size()));
+    control->showWallGroup(start.address.name, int(online));
 }
 
 WallGroup *joinWallGroup(MainWindow &panel, const CommandLine &line)
