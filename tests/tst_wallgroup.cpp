@@ -131,6 +131,9 @@ void TestWallGroup::invalidMessages_data()
     QTest::newRow("not JSON") << patternTopic << QByteArray("grid");
     QTest::newRow("binary") << patternTopic << QByteArray("\xff\x00\xfe", 3);
     QTest::newRow("empty") << patternTopic << QByteArray();
+    QTest::newRow("a key twice") << patternTopic << QByteArray(R"({"v":1,"value":"grid","value":{"a":[]},"time":5,"member":"b"})");
+    QTest::newRow("a key twice, nested") << patternTopic << QByteArray(R"({"v":1,"value":"grid","x":{"c":{},"c":{}},"time":5,"member":"b"})");
+    QTest::newRow("a key spelt with escapes") << patternTopic << QByteArray(R"({"v":1,"val\u0075e":"grid","time":5,"member":"b"})");
     QTest::newRow("JSON but no object") << patternTopic << QByteArray("[1,\"grid\"]");
     QTest::newRow("missing v") << patternTopic << QByteArray(R"({"value":"grid","time":5,"member":"b"})");
     QTest::newRow("v 2") << patternTopic << QByteArray(R"({"v":2,"value":"grid","time":5,"member":"b"})");

@@ -8,7 +8,12 @@
 #include <QJsonObject>
 #include <QRegularExpression>
 
+#include <QSet>
+
+#include <cctype>
 #include <cmath>
+#include <optional>
+#include <vector>
 
 namespace {
 
@@ -17,11 +22,55 @@ const char *const sharedNames[] = { "pattern", "info", "visible" };
 // The largest whole number a JSON number holds exactly.
 constexpr double largestTime = 9007199254740992.0;
 
+// Qt 5's JSON reader loses track of the first value of a key an object
+// gives twice, when that value is an object or an array: a broker message
+// repeating keys would leak memory at every reading. Such a message is
+// refused before it is read; so is a key written with escapes, which could
+// spell a key twice in two ways and which no message of the group needs.
+bool repeatsKey(const QByteArray &json)
+{
+    std::vector<std::optional<QSet<QByteArray>>> open; // keys seen per open object; none for an array
+    for (int i = 0; i < json.size(); ++i) {
+        const char c = json.at(i);
+        if (c == '{') {
+            open.emplace_back(QSet<QByteArray>());
+        } else if (c == '[') {
+            open.emplace_back(std::nullopt);
+        } else if ((c == '}' || c == ']') && !open.empty()) {
+            open.pop_back();
+        } else if (c == '"') {
+            const int start = i + 1;
+            bool escaped = false;
+            for (i = start; i < json.size() && json.at(i) != '"'; ++i) {
+                if (json.at(i) == '\\') {
+                    escaped = true;
+                    ++i;
+                }
+            }
+            int next = i + 1;
+            while (next < json.size() && std::isspace(static_cast<unsigned char>(json.at(next))))
+                ++next;
+            const bool isKey = next < json.size() && json.at(next) == ':' && !open.empty() && open.back();
+            if (!isKey)
+                continue;
+            const QByteArray key = json.mid(start, i - start);
+            if (escaped || open.back()->contains(key))
+                return true;
+            open.back()->insert(key);
+        }
+    }
+    return false;
+}
+
 // What every message carries: the version, the change's time and its member.
 bool readEnvelope(const QByteArray &payload, QJsonObject *object, qint64 *time, QString *member, QString *why)
 {
     if (payload.size() > GroupLedger::MaxMessage) {
         *why = QCoreApplication::translate("WallGroup", "over %1 bytes").arg(GroupLedger::MaxMessage);
+        return false;
+    }
+    if (repeatsKey(payload)) {
+        *why = QCoreApplication::translate("WallGroup", "a key given twice or written with escapes");
         return false;
     }
     QJsonParseError error;
