@@ -66,6 +66,26 @@ QRect reachableRect(const QPainter &painter, const QRect &rect)
     return reachable & rect;
 }
 
+bool directPixels(QPainter &painter, DirectPixels *pixels)
+{
+    if (!canKeepFrames(painter) || !movesWholePixels(painter.deviceTransform()))
+        return false;
+    QPaintEngine *engine = painter.paintEngine();
+    QPaintDevice *target = engine->paintDevice();
+    if (!target || target->devType() != QInternal::Image)
+        return false;
+    auto *image = static_cast<QImage *>(target);
+    // A shared image would be copied on the first write, away from the painter.
+    if ((image->format() != QImage::Format_ARGB32_Premultiplied && image->format() != QImage::Format_RGB32)
+        || !image->isDetached())
+        return false;
+    pixels->image = image;
+    pixels->offset = QPoint(qRound(painter.deviceTransform().dx()), qRound(painter.deviceTransform().dy()));
+    const QRegion clip = engine->systemClip();
+    pixels->area = clip.isEmpty() ? QRegion(image->rect()) : clip & image->rect();
+    return true;
+}
+
 QImage makeStrip(const QPainter &painter, int width, int height)
 {
     QImage::Format format = QImage::Format_ARGB32_Premultiplied;

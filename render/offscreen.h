@@ -13,6 +13,7 @@
 
 #include <QImage>
 #include <QRect>
+#include <QRegion>
 #include <QString>
 
 #include <functional>
@@ -60,6 +61,21 @@ void repeatRowDown(QPainter &painter, const QImage &strip, int stripRow, int top
 // window's rows. Neighbouring rows of one colour are filled together.
 void fillRowsFromColumn(QPainter &painter, const QImage &strip, int stripColumn, int x, int width, int top,
                         int count);
+
+// The pixels a raster painter writes into, for a painter that copies many
+// small pieces of rows: on a window repainting a region of many rectangles,
+// the toolkit clips every piece against every rectangle of the region,
+// while a piece written straight into the image costs its copy alone.
+struct DirectPixels
+{
+    QImage *image = nullptr;
+    QPoint offset;  // the device pixel of pattern pixel (0, 0)
+    QRegion area;   // what this paint may change, in device pixels
+};
+
+// Whether the painter allows it (as canKeepFrames, on an image of 32-bit
+// pixels that nothing else shares) and, if so, where and what to write.
+bool directPixels(QPainter &painter, DirectPixels *pixels);
 
 // Text naming the painter's device resolution and a rectangle's size, the
 // part every kept image's key shares.

@@ -35,6 +35,10 @@ void drawInfoOverlay(QPainter &painter, const PatternState &state, const QRect &
     painter.save();
     painter.setPen(grayValue <= 99 ? QColor(Qt::white) : QColor(Qt::black));
     painter.setFont(infoTextFont(state));
+    // On a window repainting a region of many rectangles, text drawn through
+    // the whole region makes the toolkit lay out a clip for every row of the
+    // window; the box holds all the text's pixels.
+    painter.setClipRect(infoOverlayBox(state, rect, cursor, painter.device()), Qt::IntersectClip);
     painter.drawText(rect, Qt::AlignCenter, infoText(state, cursor));
     painter.restore();
 }

@@ -5,32 +5,59 @@
 
 #include <QVector>
 
+#include <algorithm>
+
 namespace {
 
+using Interval = std::pair<int, int>;  // first, one past the last
+
 // The strips around every line of a set at the state's offset, as the
-// drawing places them: line j at shift + pitch * (j + half), j = 0 .. length / pitch.
+// drawing places them: line j at shift + pitch * (j + half), j = 0 .. length / pitch,
+// as rows (horizontal) or columns (vertical) from the rectangle's edge.
 // A line covers the rows the pen's footprint gives; near the top or left
 // edge, where the toolkit's rounding may reach one row further, one more on
 // each side.
-void addLineStrips(const PatternState &state, const QRect &rect, bool horizontal, const StraightLineCover &cover,
-                   QRegion *strips)
+void addLineStrips(const PatternState &state, int length, bool horizontal, const StraightLineCover &cover,
+                   QVector<Interval> *strips)
 {
     const int low = horizontal ? cover.rowsLow : cover.columnsLow;
     const int high = horizontal ? cover.rowsHigh : cover.columnsHigh;
-    const int edgeZone = cover.edgeZone;
-    const int length = horizontal ? rect.height() : rect.width();
     const int sign = state.scanDirection;
     const int shift = sign * state.scanOffset;
     const int half = (1 - sign) / 2;
     for (int j = 0; j <= length / state.scanPitch; ++j) {
         const int at = shift + state.scanPitch * (j + half);
-        const int margin = at + low <= edgeZone + 1 ? 1 : 0;
-        const int first = at + low - margin;
-        const int count = high - low + 1 + 2 * margin;
-        *strips += horizontal ? QRect(rect.left(), rect.top() + first, rect.width(), count)
-                              : QRect(rect.left() + first, rect.top(), count, rect.height());
+        const int margin = at + low <= cover.edgeZone + 1 ? 1 : 0;
+        const int first = std::max(at + low - margin, 0);
+        const int end = std::min(at + high + 1 + margin, length);
+        if (first < end)
+            strips->append({ first, end });
     }
-    *strips &= rect;
+}
+
+// The strips of both states as one region. Built from sorted, joined
+// strips at once: adding thousands of strips to a region one by one
+// copies it every time.
+QRegion stripRegion(QVector<Interval> strips, const QRect &rect, bool horizontal)
+{
+    std::sort(strips.begin(), strips.end());
+    QVector<QRect> rects;
+    Interval joined(0, -1);
+    for (int i = 0; i <= strips.size(); ++i) {
+        if (i < strips.size() && strips[i].first <= joined.second) {
+            joined.second = std::max(joined.second, strips[i].second);
+            continue;
+        }
+        if (joined.first < joined.second) {
+            rects.append(horizontal ? QRect(rect.left(), rect.top() + joined.first, rect.width(), joined.second - joined.first)
+                                    : QRect(rect.left() + joined.first, rect.top(), joined.second - joined.first, rect.height()));
+        }
+        if (i < strips.size())
+            joined = strips[i];
+    }
+    QRegion region;
+    region.setRects(rects.constData(), rects.size());
+    return region;
 }
 
 qint64 areaOf(const QRegion &region)
@@ -62,11 +89,13 @@ QVector<QRegion> scanLinesChange(const PatternState &before, const PatternState 
     for (const bool horizontal : { true, false }) {
         if (!(horizontal ? after.scanHorizontal : after.scanVertical))
             continue;
-        QRegion strips;
-        addLineStrips(before, rect, horizontal, cover, &strips);
-        addLineStrips(after, rect, horizontal, cover, &strips);
-        area += areaOf(strips);
-        parts.append(strips);
+        const int length = horizontal ? rect.height() : rect.width();
+        QVector<Interval> strips;
+        addLineStrips(before, length, horizontal, cover, &strips);
+        addLineStrips(after, length, horizontal, cover, &strips);
+        const QRegion region = stripRegion(strips, rect, horizontal);
+        area += areaOf(region);
+        parts.append(region);
     }
     if (area * 4 > qint64(rect.width()) * rect.height() * 3)
         return whole;

@@ -3,6 +3,7 @@
 #include "offscreen.h"
 #include "scangeometry.h"
 
+#include <QHash>
 #include <QImage>
 #include <QLine>
 #include <QPainter>
@@ -275,6 +276,106 @@ std::pair<int, int> longestRegularRun(const ScanRowBuilder &builder, int height)
     return best;
 }
 
+// Every row through the painter: the irregular ones copied, the regular
+// ones filled with a tile of whole periods.
+void drawRows(QPainter &painter, const ScanRowBuilder &builder, int width, int height, std::pair<int, int> run,
+              int tileHeight)
+{
+    const int runLength = run.second - run.first + 1;
+    if (run.first > 0)
+        copyImage(painter, QPoint(0, 0), buildRows(painter, builder, width, 0, run.first));
+    if (run.second + 1 < height)
+        copyImage(painter, QPoint(0, run.second + 1), buildRows(painter, builder, width, run.second + 1, height - run.second - 1));
+
+    if (runLength > 0 && runLength <= tileHeight) {
+        copyImage(painter, QPoint(0, run.first), buildRows(painter, builder, width, run.first, runLength));
+    } else if (runLength > 0) {
+        const QImage tile = buildRows(painter, builder, width, run.first, tileHeight);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.setBrushOrigin(0, run.first);
+        painter.fillRect(QRect(0, run.first, width, runLength), QBrush(tile));
+        painter.setBrushOrigin(0, 0);
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    }
+}
+
+// The rows of the pattern by index, each built once, when first asked for:
+// the regular rows repeat with the pitch, so one period of them serves all.
+class PatternRows
+{
+public:
+    PatternRows(const ScanRowBuilder &builder, int width, std::pair<int, int> run, int pitch)
+        : builder(builder)
+        , width(width)
+        , run(run)
+        , pitch(pitch)
+    {
+    }
+
+    const quint32 *row(int y)
+    {
+        const int built = y >= run.first && y <= run.second ? run.first + (y - run.first) % pitch : y;
+        QVector<quint32> &pixels = rows[built];
+        if (pixels.isEmpty()) {
+            pixels.resize(width);
+            builder.buildRow(built, pixels.data());
+        }
+        return pixels.constData();
+    }
+
+private:
+    const ScanRowBuilder &builder;
+    const int width;
+    const std::pair<int, int> run;
+    const int pitch;
+    QHash<int, QVector<quint32>> rows;
+};
+
+// Column strips are a few pixels wide: a call to memcpy for each would cost
+// more than the copy.
+void copyPixels(quint32 *to, const quint32 *from, int count)
+{
+    switch (count) {
+    case 4:
+        to[3] = from[3];
+        [[fallthrough]];
+    case 3:
+        to[2] = from[2];
+        [[fallthrough]];
+    case 2:
+        to[1] = from[1];
+        [[fallthrough]];
+    case 1:
+        to[0] = from[0];
+        break;
+    default:
+        std::memcpy(to, from, sizeof(quint32) * size_t(count));
+    }
+}
+
+// Writes the pattern's pixels into the part of the device the paint may
+// change, band by band of the region and row by row, so the writes run
+// along the image's memory.
+void writeRows(const DirectPixels &direct, PatternRows &rows, const QRect &rect)
+{
+    const QRegion area = direct.area & rect.translated(direct.offset);
+    uchar *const bits = direct.image->bits();
+    const qsizetype stride = direct.image->bytesPerLine();
+    const int dx = direct.offset.x();
+    for (auto band = area.begin(); band != area.end();) {
+        auto bandEnd = band;
+        while (bandEnd != area.end() && bandEnd->top() == band->top())
+            ++bandEnd;
+        for (int y = band->top(); y <= band->bottom(); ++y) {
+            const quint32 *source = rows.row(y - direct.offset.y());
+            auto *target = reinterpret_cast<quint32 *>(bits + y * stride);
+            for (auto piece = band; piece != bandEnd; ++piece)
+                copyPixels(target + piece->left(), source + (piece->left() - dx), piece->width());
+        }
+        band = bandEnd;
+    }
+}
+
 // The horizontal and vertical lines in the edge zone, drawn as the steps draw them.
 void drawEdgeZoneLines(QPainter &painter, const PatternState &state, const QRect &rect, const QPen &pen,
                        const PenFootprint &footprint)
@@ -329,26 +430,15 @@ bool drawScanLineRows(QPainter &painter, const PatternState &state, const QRect 
     const int height = rect.height();
     const ScanRowBuilder builder(state, rect, footprint);
     const std::pair<int, int> run = longestRegularRun(builder, height);
-    const int runLength = run.second - run.first + 1;
 
-    if (run.first > 0)
-        copyImage(painter, QPoint(0, 0), buildRows(painter, builder, width, 0, run.first));
-    if (run.second + 1 < height)
-        copyImage(painter, QPoint(0, run.second + 1), buildRows(painter, builder, width, run.second + 1, height - run.second - 1));
-
-    // A tile of whole periods, at least 32 rows high, so the copies stay long.
-    const int tileHeight = state.scanPitch * ((32 + state.scanPitch - 1) / state.scanPitch);
-    if (runLength > 0 && runLength <= tileHeight) {
-        copyImage(painter, QPoint(0, run.first), buildRows(painter, builder, width, run.first, runLength));
-    } else if (runLength > 0) {
-        const QImage tile = buildRows(painter, builder, width, run.first, tileHeight);
-        painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.setBrushOrigin(0, run.first);
-        painter.fillRect(QRect(0, run.first, width, runLength), QBrush(tile));
-        painter.setBrushOrigin(0, 0);
-        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    DirectPixels direct;
+    if (directPixels(painter, &direct)) {
+        PatternRows rows(builder, width, run, state.scanPitch);
+        writeRows(direct, rows, rect);
+    } else {
+        // A tile of whole periods, at least 32 rows high, so the copies stay long.
+        drawRows(painter, builder, width, height, run, state.scanPitch * ((32 + state.scanPitch - 1) / state.scanPitch));
     }
-
     drawEdgeZoneLines(painter, state, rect, pen, footprint);
     return true;
 }
