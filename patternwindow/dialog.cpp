@@ -164,6 +164,7 @@ PatternState dialog::frameNow()
     PatternState frame = patternModel->frameAt(pattern, now(), QDateTime::currentMSecsSinceEpoch(), size());
     frame.frameRate = screen() ? qRound(screen()->refreshRate()) : 0;
     frame.facts.placement = geometry();
+    ++frameSerial;
     return frame;
 }
 
@@ -383,22 +384,26 @@ void dialog::issingleclick()
 void dialog::paintEvent(QPaintEvent *event)
 {
     const QPoint cursor = QCursor::pos();
+    const QRect textBox = renderer.infoTextBox(current, rect(), cursor, this);
+    const QRegion text = QRegion(paintedTextBox) + textBox;
+    const QRect readoutBox = frameReadoutBox(rect());
     QPainter painter(this);
     renderer.render(painter, current, rect(), cursor);
     if (addressCodeVisible)
         paintAddressCode(painter, addressCode, rect());
-    // The readout's own repaints once a second are no redraw of the pattern.
-    const QRect readoutBox = frameReadoutBox(rect());
-    if (!frameReadoutShown || !(event->region() - readoutBox).isEmpty())
+    // A redraw shows a frame not shown before, beyond the text and the
+    // readout: the text following the cursor, the readout's own repaint
+    // once a second, or the second part of one step is none.
+    if (frameSerial != countedSerial && !(event->region() - text - readoutBox).isEmpty()) {
         frameMeter.frameShown(now());
+        countedSerial = frameSerial;
+    }
     if (frameReadoutShown)
         paintFrameReadout(painter, frameFigures(), readoutBox);
     painter.end();
 
     // The text shows the cursor at the time of the paint. Where the region
     // missed the text's old or new place, the next paint draws both whole.
-    const QRect textBox = renderer.infoTextBox(current, rect(), cursor, this);
-    const QRegion text = QRegion(paintedTextBox) + textBox;
     if (!(text - event->region()).isEmpty())
         update(text);
     painted = current;

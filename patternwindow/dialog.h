@@ -173,6 +173,8 @@ private:
     PatternRenderer renderer;
     QTimer *readoutTimer = nullptr;
     FrameMeter frameMeter;
+    quint64 frameSerial = 1;        // counts the frames made, so each is counted once when shown
+    quint64 countedSerial = 0;
     bool frameReadoutShown = false;
     QImage addressCode;
     bool addressCodeVisible = false;

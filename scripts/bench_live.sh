@@ -2,9 +2,10 @@
 # Redraws per second and CPU of the real program under Xvfb at 3840 x 2160,
 # its test-pattern window covering the screen, one pattern after another,
 # beside the floor: a plain window that refills itself whole as fast as it
-# can. Redraws are counted through the X DAMAGE extension
-# (scripts/count_redraws.py); CPU is read from /proc for walltest (or the
-# floor) and for the X server, in % of one core.
+# can. walltest's redraws are its own count of the frames it showed, read
+# from its remote API; the floor's, one rectangle each, are counted through
+# the X DAMAGE extension (scripts/count_redraws.py). CPU is read from /proc
+# for walltest (or the floor) and for the X server, in % of one core.
 # Usage: bench_live.sh [BUILD] ; LIVE_SECONDS sets the measuring time per case.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -28,12 +29,16 @@ pattern_window() {
     done
 }
 
+token=bench-live-token
+log=$E2E_TMP/walltest.log
+
 # measure LABEL COMMAND...: starts a program, waits for its pattern window
 # and prints one row of the table.
 measure() {
-    local label=$1 window result
+    local label=$1 window result frames=()
     shift
-    "$@" >/dev/null 2>&1 &
+    : >"$log"
+    "$@" >"$log" 2>&1 &
     local pid=$!
     E2E_PIDS+=($pid)
     for _ in $(seq 1 100); do
@@ -43,8 +48,12 @@ measure() {
         sleep 0.1
     done
     [ -n "$window" ] || fail "$label: no ${size} window"
+    if [ "$1" = walltest ]; then
+        frames=(--frames "$(remote_address "$log")" "$token")
+        [ -n "${frames[1]}" ] || fail "$label: walltest printed no remote address"
+    fi
     sleep 2
-    result=$(/usr/bin/python3 "$here/count_redraws.py" "$window" "$seconds" "$pid" "$XVFB_PID")
+    result=$(/usr/bin/python3 "$here/count_redraws.py" "$window" "$seconds" "${frames[@]}" "$pid" "$XVFB_PID")
     kill "$pid"
     wait "$pid" 2>/dev/null || true
     read -r redraws program server <<<"$result"
@@ -52,7 +61,8 @@ measure() {
 }
 
 walltest() {
-    XDG_CONFIG_HOME=$E2E_TMP/config exec "$build/walltest" --geometry "$size+0+0" --pattern "$1"
+    XDG_CONFIG_HOME=$E2E_TMP/config exec "$build/walltest" --geometry "$size+0+0" --pattern "$1" \
+        --remote 127.0.0.1:0 --remote-token "$token"
 }
 
 printf '| %-30s | %10s | %10s | %10s | %10s |\n' "case ($size)" "redraws/s" "program %" "X server %" "sum %"

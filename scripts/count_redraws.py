@@ -1,22 +1,29 @@
 #!/usr/bin/python3
-"""Counts the redraws of one X window through the DAMAGE extension.
+"""Counts the redraws of one X window and the CPU its processes use.
 
-Usage: count_redraws.py WINDOW SECONDS [PID ...]
+Usage: count_redraws.py WINDOW SECONDS [--frames URL TOKEN] [PID ...]
 
 Prints the redraws per second of WINDOW over SECONDS and, for each PID, the
 percentage of one core that process used meanwhile, on one line.
 
-The damage object reports only whether the window was drawn on since the
-counter last looked (the NonEmpty level). Each report is answered by
-clearing the damage, so one report stands for one redraw however many
-rectangles the redraw sent, as long as the counter keeps up; it wakes on
-the first rectangle of a redraw, by which time the X server has usually
-handled the redraw's other rectangles too.
+Without --frames the redraws are counted through the DAMAGE extension. The
+damage object reports only whether the window was drawn on since the
+counter last looked (the NonEmpty level), and each report is answered by
+clearing the damage. That counts a redraw sent as one rectangle once, as
+the floor's are; a redraw of many rectangles that keeps the X server busy
+for milliseconds is counted again each time the counter clears the damage
+in the middle of it.
+
+With --frames the redraws are walltest's own count, the "per_second" of
+the "frames" in URL/api/state, read once a second and averaged: each frame
+shown once, however many rectangles and parts it was painted in.
 """
+import json
 import os
 import select
 import sys
 import time
+import urllib.request
 
 from Xlib import display
 from Xlib.ext import damage
@@ -29,13 +36,7 @@ def cpu_seconds(pid):
     return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
 
 
-def main():
-    if len(sys.argv) < 3:
-        sys.exit("usage: count_redraws.py WINDOW SECONDS [PID ...]")
-    window_id = int(sys.argv[1], 0)
-    seconds = float(sys.argv[2])
-    pids = sys.argv[3:]
-
+def damage_redraws(window_id, seconds):
     x = display.Display()
     if not x.has_extension("DAMAGE"):
         sys.exit("the X server has no DAMAGE extension")
@@ -50,7 +51,6 @@ def main():
     x.damage_subtract(watch)
     x.sync()
 
-    cpu_before = [cpu_seconds(pid) for pid in pids]
     start = time.monotonic()
     end = start + seconds
     redraws = 0
@@ -70,9 +70,42 @@ def main():
             redraws += 1
             x.damage_subtract(watch)
             x.flush()
+    return redraws / (time.monotonic() - start)
+
+
+def walltest_frames(url, token, seconds):
+    request = urllib.request.Request(url.split("?")[0].rstrip("/") + "/api/state", headers={"Authorization": f"Bearer {token}"})
+    opener = urllib.request.build_opener(urllib.request.ProxyHandler({}))
+    samples = []
+    start = time.monotonic()
+    for second in range(1, int(seconds) + 1):
+        time.sleep(max(0.0, start + second - time.monotonic()))
+        with opener.open(request, timeout=2) as reply:
+            samples.append(json.load(reply)["frames"]["per_second"])
+    return sum(samples) / len(samples)
+
+
+def main():
+    args = sys.argv[1:]
+    if len(args) < 2:
+        sys.exit("usage: count_redraws.py WINDOW SECONDS [--frames URL TOKEN] [PID ...]")
+    window_id = int(args[0], 0)
+    seconds = float(args[1])
+    frames = None
+    pids = args[2:]
+    if pids[:1] == ["--frames"]:
+        frames = pids[1:3]
+        pids = pids[3:]
+
+    cpu_before = [cpu_seconds(pid) for pid in pids]
+    start = time.monotonic()
+    if frames:
+        redraws = walltest_frames(frames[0], frames[1], seconds)
+    else:
+        redraws = damage_redraws(window_id, seconds)
     elapsed = time.monotonic() - start
     cpu = [100 * (cpu_seconds(pid) - before) / elapsed for pid, before in zip(pids, cpu_before)]
-    print(" ".join([f"{redraws / elapsed:.0f}"] + [f"{c:.0f}" for c in cpu]))
+    print(" ".join([f"{redraws:.0f}"] + [f"{c:.0f}" for c in cpu]))
 
 
 if __name__ == "__main__":

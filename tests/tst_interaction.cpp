@@ -175,6 +175,38 @@ private slots:
         QVERIFY(!window->frameReadoutVisible());
     }
 
+    // The readout counts the frames shown, each once: not the text following
+    // the cursor, not the readout's own repaint, not a step's second part.
+    void redrawsCounted_data()
+    {
+        QTest::addColumn<int>("action");
+        QTest::addColumn<int>("redraws");
+        QTest::newRow("a command") << 0 << 1;
+        QTest::newRow("the cursor moves") << 1 << 0;
+        QTest::newRow("the readout shows") << 2 << 0;
+        QTest::newRow("a step of h+v lines, painted as two parts") << 3 << 1;
+    }
+
+    void redrawsCounted()
+    {
+        QFETCH(int, action);
+        QFETCH(int, redraws);
+        window->getScanLinesInfo(1, 1, 0, 0, 0, 0, Qt::black, Qt::white, 1, 129);
+        // What the start showed leaves the last second.
+        QTest::qWait(1100);
+        QCOMPARE(window->frameFigures().perSecond, 0);
+        if (action == 0)
+            window->setSolidColor(Qt::red);
+        if (action == 1)
+            QTest::mouseMove(window, QPoint(40, 30));
+        if (action == 2)
+            QTest::keyClick(window, Qt::Key_F);
+        if (action == 3)
+            window->updateScan();
+        QTest::qWait(100);
+        QCOMPARE(window->frameFigures().perSecond, redraws);
+    }
+
     void hideMenuAndShowAgain()
     {
         MainWindow panel;
