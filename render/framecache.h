@@ -66,6 +66,7 @@ struct FrameCache
     Kept<KeptImage> checker;        // the checkerboard's visible part (checker.cpp)
     Kept<KeptImage> zonePlate;      // the zone plate's visible part (zoneplate.cpp)
     Kept<KeptImage> tickerRow;      // the ticker's row of outlined blocks (ticker.cpp)
+    Kept<QVector<QVector<quint32>>> scanRows;  // one period of the scan lines' rows (scanrows.cpp)
 
     void endFrame()
     {
@@ -77,6 +78,7 @@ struct FrameCache
         checker.endFrame();
         zonePlate.endFrame();
         tickerRow.endFrame();
+        scanRows.endFrame();
     }
 };
 

@@ -165,7 +165,7 @@ static QVector<QLine> scanLineSet(const PatternState &state, const QRect &rect, 
 
 // Opaque lines on an opaque background, built row by row, replace every
 // pixel; anything else shows the base under the background's outline.
-static void drawLineSets(QPainter &painter, const PatternState &state, const QRect &rect)
+static void drawLineSets(QPainter &painter, const PatternState &state, const QRect &rect, Kept<QVector<QVector<quint32>>> &rows)
 {
     const bool opaqueBackground = state.scanBackground.isValid() && state.scanBackground.alpha() == 255;
     if (!opaqueBackground || !canKeepFrames(painter) || !rect.topLeft().isNull())
@@ -174,7 +174,7 @@ static void drawLineSets(QPainter &painter, const PatternState &state, const QRe
         drawScanBackground(painter, state, rect);
         return;
     }
-    if (drawScanLineRows(painter, state, rect))
+    if (drawScanLineRows(painter, state, rect, rows))
         return;
     drawScanBackground(painter, state, rect);
     painter.setPen(QPen(state.scanLineColor, state.scanLineWidth));
@@ -197,6 +197,6 @@ void paintScanLines(QPainter &painter, const PatternState &state, const QRect &r
     else if (state.fontTest)
         drawFontTest(painter, state, rect, cache.staticFrame);
     else
-        drawLineSets(painter, state, rect);
+        drawLineSets(painter, state, rect, cache.scanRows);
     painter.restore();
 }

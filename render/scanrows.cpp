@@ -300,25 +300,33 @@ void drawRows(QPainter &painter, const ScanRowBuilder &builder, int width, int h
 }
 
 // The rows of the pattern by index, each built once, when first asked for:
-// the regular rows repeat with the pitch, so one period of them serves all.
+// the regular rows repeat with the pitch, so one period of them serves
+// all, built in memory kept from frame to frame.
 class PatternRows
 {
 public:
-    PatternRows(const ScanRowBuilder &builder, int width, std::pair<int, int> run, int pitch)
+    PatternRows(const ScanRowBuilder &builder, int width, std::pair<int, int> run, int pitch,
+                QVector<QVector<quint32>> &period)
         : builder(builder)
         , width(width)
         , run(run)
         , pitch(pitch)
+        , period(period)
+        , built(pitch, false)
     {
+        period.resize(pitch);
     }
 
     const quint32 *row(int y)
     {
-        const int built = y >= run.first && y <= run.second ? run.first + (y - run.first) % pitch : y;
-        QVector<quint32> &pixels = rows[built];
-        if (pixels.isEmpty()) {
+        const bool regular = y >= run.first && y <= run.second;
+        const int index = regular ? (y - run.first) % pitch : 0;
+        QVector<quint32> &pixels = regular ? period[index] : others[y];
+        if (regular ? !built[index] : pixels.isEmpty()) {
             pixels.resize(width);
-            builder.buildRow(built, pixels.data());
+            builder.buildRow(regular ? run.first + index : y, pixels.data());
+            if (regular)
+                built[index] = true;
         }
         return pixels.constData();
     }
@@ -328,7 +336,9 @@ private:
     const int width;
     const std::pair<int, int> run;
     const int pitch;
-    QHash<int, QVector<quint32>> rows;
+    QVector<QVector<quint32>> &period;
+    QVector<bool> built;
+    QHash<int, QVector<quint32>> others;
 };
 
 // Column strips are a few pixels wide: a call to memcpy for each would cost
@@ -412,7 +422,7 @@ bool straightLineCover(const PatternState &state, StraightLineCover *cover)
     return true;
 }
 
-bool drawScanLineRows(QPainter &painter, const PatternState &state, const QRect &rect)
+bool drawScanLineRows(QPainter &painter, const PatternState &state, const QRect &rect, Kept<QVector<QVector<quint32>>> &keptRows)
 {
     const bool anySet = state.scanHorizontal || state.scanVertical || state.scanDiagonalLR || state.scanDiagonalRL;
     const QColor background = state.scanBackground.isValid() ? state.scanBackground : QColor(Qt::black);
@@ -433,7 +443,7 @@ bool drawScanLineRows(QPainter &painter, const PatternState &state, const QRect 
 
     DirectPixels direct;
     if (directPixels(painter, &direct)) {
-        PatternRows rows(builder, width, run, state.scanPitch);
+        PatternRows rows(builder, width, run, state.scanPitch, keptRows.use());
         writeRows(direct, rows, rect);
     } else {
         // A tile of whole periods, at least 32 rows high, so the copies stay long.

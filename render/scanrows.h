@@ -1,6 +1,7 @@
 #ifndef SCANROWS_H
 #define SCANROWS_H
 
+#include "framecache.h"
 #include "patternstate.h"
 
 #include <QRect>
@@ -14,7 +15,8 @@ class QPainter;
 // QPainter pixel for pixel. Returns false, drawing nothing, when the state or
 // the painter does not allow it (a colour that is not opaque, a painter that
 // cannot take copied pixels); the caller then draws the lines itself.
-bool drawScanLineRows(QPainter &painter, const PatternState &state, const QRect &rect);
+// `rows` keeps the memory of the rows between frames.
+bool drawScanLineRows(QPainter &painter, const PatternState &state, const QRect &rect, Kept<QVector<QVector<quint32>>> &rows);
 
 // The rows a horizontal line of the state's width covers and the columns a
 // vertical one covers, as offsets low .. high from its position, measured
