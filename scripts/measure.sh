@@ -54,11 +54,15 @@ memory)
     xdotool type --delay 5 "$picture"; xdotool key Return; sleep 1
     click "${FIT[@]}"
     # The window grows over the panel last: without a window manager it stays on top.
-    type_value "${WIDTH[@]}" 3840
-    type_value "${HEIGHT[@]}" 2160
-    sleep 2
-    window=$(wait_for_pattern_window)
-    read -r x y w h <<<"$(window_geometry "$window")"
+    # A busy machine may lose typed keys while the picture loads: type again.
+    for _ in 1 2 3; do
+        type_value "${WIDTH[@]}" 3840
+        type_value "${HEIGHT[@]}" 2160
+        sleep 2
+        window=$(wait_for_pattern_window)
+        read -r x y w h <<<"$(window_geometry "$window")"
+        [ "$w $h" = "3840 2160" ] && break
+    done
     [ "$w $h" = "3840 2160" ] || fail "the test-pattern window is $w × $h, not 3840 × 2160"
     screenshot "$workdir/memory.png"
     peak=$(awk '/VmHWM/ {print $2}' "/proc/$WALLTEST_PID/status")
