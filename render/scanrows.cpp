@@ -319,15 +319,17 @@ public:
 
     const quint32 *row(int y)
     {
-        const bool regular = y >= run.first && y <= run.second;
-        const int index = regular ? (y - run.first) % pitch : 0;
-        QVector<quint32> &pixels = regular ? period[index] : others[y];
-        if (regular ? !built[index] : pixels.isEmpty()) {
-            pixels.resize(width);
-            builder.buildRow(regular ? run.first + index : y, pixels.data());
-            if (regular)
+        if (y >= run.first && y <= run.second) {
+            const int index = (y - run.first) % pitch;
+            if (!built[index]) {
+                build(run.first + index, period[index]);
                 built[index] = true;
+            }
+            return period[index].constData();
         }
+        QVector<quint32> &pixels = others[y];
+        if (pixels.isEmpty())
+            build(y, pixels);
         return pixels.constData();
     }
 
@@ -339,6 +341,12 @@ private:
     QVector<QVector<quint32>> &period;
     QVector<bool> built;
     QHash<int, QVector<quint32>> others;
+
+    void build(int y, QVector<quint32> &pixels) const
+    {
+        pixels.resize(width);
+        builder.buildRow(y, pixels.data());
+    }
 };
 
 // Column strips are a few pixels wide: a call to memcpy for each would cost
